@@ -1,0 +1,1 @@
+namespace rst_ui_placeholder { int x = 0; }
