@@ -1,1 +1,0 @@
-namespace rst_ui_placeholder { int x = 0; }
