@@ -22,24 +22,22 @@ const char* const kInserirProdutosEstoque =
 std::string InicioDoDia(const TData& data) { return data.Iso() + " 00:00:00"; }
 
 // An entry counts negative and an exit positive, so that adding the sum to the stock on hand rolls
-// it back. The movements are summed per product in a derived table (on temp_produtos, which holds
-// the same products as temp_estoque at this point): every movement since the date counts, and the
-// derived table reaches movment through its (produto_id, data_hora) index.
+// it back. Every movement since the start of the date counts, summed per product; a product without
+// any keeps its 0. The correlated sum reaches movment through its (produto_id, data_hora) index and
+// tests the date on the index entries, so only the movements since the date are read.
 std::string SomarMovimentosDesdeData(int filialId, const TData& dataInventario) {
     const std::string filial = Inteiro(filialId);
-    return "UPDATE temp_estoque JOIN (SELECT  movment.produto_id, "
-           " SUM(IF(movment.e_s = \"E\", movment.quanti_uni * -1, movment.quanti_uni)) AS quantidade "
-           "FROM  temp_produtos JOIN  movment ON  movment.produto_id = temp_produtos.produto_id "
-           "WHERE  (IF(movment.filial_id = 1, movment.dafilial_id = " +
+    return "UPDATE temp_estoque SET  temp_estoque.quantidade = COALESCE((SELECT "
+           " SUM(IF(movment.e_s = \"E\", movment.quanti_uni * -1, movment.quanti_uni)) "
+           "FROM  movment WHERE  movment.produto_id = temp_estoque.produto_id "
+           " AND (IF(movment.filial_id = 1, movment.dafilial_id = " +
            filial + ", movment.filial_id = " + filial +
            ")) "
            " AND movment.data_hora > \"" +
            InicioDoDia(dataInventario) +
            "\" AND NOW() "
            " AND movment.oper NOT IN (8, 9, 16, 4) "
-           " AND movment.apagado = \"N\" "
-           "GROUP BY  movment.produto_id) AS movimentos ON  movimentos.produto_id = temp_estoque.produto_id "
-           "SET  temp_estoque.quantidade = movimentos.quantidade ";
+           " AND movment.apagado = \"N\"), temp_estoque.quantidade) ";
 }
 
 const char* const kSomarEstoqueAtual =
