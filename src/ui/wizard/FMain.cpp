@@ -351,9 +351,13 @@ bool TFMain::eventFilter(QObject* alvo, QEvent* evento) {
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: {
-        QWidget* foco = QApplication::focusWidget();
-        if (!foco || foco->window() != this) return false;
-        if (qobject_cast<QAbstractButton*>(foco) || qobject_cast<QTextEdit*>(foco) ||
+        QWidget* foco = w;
+        if (auto* botao = qobject_cast<QAbstractButton*>(foco)) {
+            // Enter on a focused button presses it
+            if (botao->isEnabled()) botao->click();
+            return true;
+        }
+        if (qobject_cast<QTextEdit*>(foco) ||
             qobject_cast<QPlainTextEdit*>(foco) || qobject_cast<QAbstractItemView*>(foco))
             return false;
         // a date field's own edit line belongs to it

@@ -276,6 +276,8 @@ void TPaginaResultados::AlternarFiltros() {
 }
 
 void TPaginaResultados::ExibirFiltros() {
+    // the layout settles only once the page is on screen, so the place is taken again here
+    PosicionarFiltros();
     pnFiltros->setVisible(true);
     pnFiltros->raise();
     btExibirFiltros->setIcon(QIcon(imagens::Seta(true)));
