@@ -30,7 +30,8 @@ TCoresCelula TDelegateFiltro::CoresLinha(const QStyleOptionViewItem& opcao, cons
     bool selecionada = opcao.state & QStyle::State_Selected;
     if (marcada && marcada(indice.row())) {
         bool comFoco = opcao.widget && opcao.widget->hasFocus();
-        QColor texto = selecionada && comFoco ? QColor(Qt::white) : QApplication::palette().color(QPalette::WindowText);
+        QColor texto =
+            selecionada && comFoco ? QColor(Qt::white) : QApplication::palette().color(QPalette::WindowText);
         return {QColor(255, 128, 128), texto};
     }
     return TColorGrid::ColorirLinha(selecionada, indice.row() + 1);
@@ -60,7 +61,8 @@ TFFiltroGenerico2::TFFiltroGenerico2(QWidget* dono, TdmTorvane& dm, const std::s
       m_descricao(DescricaoSelecionados) {
     setObjectName("FFiltroGenerico2");
     setWindowTitle(QStringLiteral("Filtro - Seleção de ") + tituloDescricao);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
 
     auto* lay = new QVBoxLayout(this);
     lay->setContentsMargins(8, 8, 8, 8);
@@ -91,7 +93,8 @@ TFFiltroGenerico2::TFFiltroGenerico2(QWidget* dono, TdmTorvane& dm, const std::s
     auto* quadrado = new QFrame(this);
     quadrado->setObjectName("shMarcados");
     quadrado->setFixedSize(14, 14);
-    quadrado->setStyleSheet(QStringLiteral("QFrame#shMarcados { background: rgb(255, 128, 128); border: 1px solid black; }"));
+    quadrado->setStyleSheet(
+        QStringLiteral("QFrame#shMarcados { background: rgb(255, 128, 128); border: 1px solid black; }"));
     auto* marcados = new QLabel(QStringLiteral("Marcados para Seleção"), this);
     marcados->setObjectName("lbMarcados");
     legenda->addWidget(teclas);
@@ -119,10 +122,12 @@ TFFiltroGenerico2::TFFiltroGenerico2(QWidget* dono, TdmTorvane& dm, const std::s
     connect(EditPesquisa, &QLineEdit::textChanged, this,
             [this] { erro_geral::Proteger([this] { EditPesquisaChange(); }); });
     connect(btnOK, &QPushButton::clicked, this, [this] { erro_geral::Proteger([this] { btnOKClick(); }); });
-    connect(btnCancelar, &QPushButton::clicked, this, [this] { erro_geral::Proteger([this] { btnCancelarClick(); }); });
+    connect(btnCancelar, &QPushButton::clicked, this,
+            [this] { erro_geral::Proteger([this] { btnCancelarClick(); }); });
 
     setFixedSize(430, 440);
-    if (QScreen* tela = QGuiApplication::primaryScreen()) move(tela->availableGeometry().center() - rect().center());
+    if (QScreen* tela = QGuiApplication::primaryScreen())
+        move(tela->availableGeometry().center() - rect().center());
 
     // A failure here leaves the constructor: the opener shows no dialog.
     QrySelecao = std::make_unique<TQuery>(dm.BancodeDados());
@@ -141,29 +146,34 @@ TFFiltroGenerico2::~TFFiltroGenerico2() {
 }
 
 bool TFFiltroGenerico2::Marcada(int linha) const {
-    if (!QrySelecao || !QrySelecao->Ativa() || linha < 0 || linha >= QrySelecao->QuantidadeRegistros()) return false;
+    if (!QrySelecao || !QrySelecao->Ativa() || linha < 0 || linha >= QrySelecao->QuantidadeRegistros())
+        return false;
     return QrySelecao->Valor(linha, kMarcado).AsString() == "S";
 }
 
 int TFFiltroGenerico2::QuantidadeMarcados() const {
     int n = 0;
     for (int i = 0; QrySelecao->Ativa() && i < QrySelecao->QuantidadeRegistros(); ++i)
-        if (Marcada(i)) ++n;
+        if (Marcada(i))
+            ++n;
     return n;
 }
 
 void TFFiltroGenerico2::MarcarDesmarcar() {
-    if (!QrySelecao->Ativa() || QrySelecao->Vazia()) return;
+    if (!QrySelecao->Ativa() || QrySelecao->Vazia())
+        return;
     bool marcado = QrySelecao->Valor(kMarcado).AsString() == "S";
     QrySelecao->DefinirValor(kMarcado, TValor(marcado ? "N" : "S"));
     oGrid->viewport()->update();
 }
 
 void TFFiltroGenerico2::MarcarTodos(const std::string& marca) {
-    if (!QrySelecao->Ativa() || QrySelecao->Vazia()) return;
+    if (!QrySelecao->Ativa() || QrySelecao->Vazia())
+        return;
     oGrid->setUpdatesEnabled(false);
     int campo = QrySelecao->IndiceCampo(kMarcado);
-    for (int i = 0; i < QrySelecao->QuantidadeRegistros(); ++i) QrySelecao->DefinirValor(i, campo, TValor(marca));
+    for (int i = 0; i < QrySelecao->QuantidadeRegistros(); ++i)
+        QrySelecao->DefinirValor(i, campo, TValor(marca));
     oGrid->setUpdatesEnabled(true);
     oGrid->viewport()->update();
 }
@@ -171,14 +181,16 @@ void TFFiltroGenerico2::MarcarTodos(const std::string& marca) {
 void TFFiltroGenerico2::EditPesquisaChange() {
     const std::string digitado = S(EditPesquisa->text());
     const std::string aparado = texto::ApararEspacos(digitado);
-    if (aparado.empty() || !QrySelecao->Ativa()) return;
+    if (aparado.empty() || !QrySelecao->Ativa())
+        return;
     long long codigo = 0;
     const bool numero = texto::ParaInteiro(aparado, codigo);
     const std::string prefixo = texto::Minusculas(digitado);
     for (int i = 0; i < QrySelecao->QuantidadeRegistros(); ++i) {
-        bool achou = numero ? QrySelecao->Valor(i, m_campoId).AsInteger() == codigo
-                            : texto::ComecaCom(texto::Minusculas(QrySelecao->Valor(i, m_campoDescricao).AsString()),
-                                               prefixo);
+        bool achou =
+            numero ? QrySelecao->Valor(i, m_campoId).AsInteger() == codigo
+                   : texto::ComecaCom(texto::Minusculas(QrySelecao->Valor(i, m_campoDescricao).AsString()),
+                                      prefixo);
         if (achou) {
             QrySelecao->IrPara(i + 1);
             oGrid->SeguirCursor();
@@ -193,13 +205,15 @@ void TFFiltroGenerico2::btnOKClick() {
     int marcados = 0;
     const int total = QrySelecao->Ativa() ? QrySelecao->QuantidadeRegistros() : 0;
     for (int i = 0; i < total; ++i) {
-        if (!Marcada(i)) continue;
+        if (!Marcada(i))
+            continue;
         ++marcados;
         const TValor& id = QrySelecao->Valor(i, m_campoId);
         ids += "," + id.AsString();
         char codigo[32];
         std::snprintf(codigo, sizeof codigo, "%08lld", static_cast<long long>(id.AsInteger()));
-        if (!descricoes.empty()) descricoes += "\r\n";
+        if (!descricoes.empty())
+            descricoes += "\r\n";
         descricoes += codigo;
         descricoes += " - " + QrySelecao->Valor(i, m_campoDescricao).AsString();
     }
@@ -209,12 +223,15 @@ void TFFiltroGenerico2::btnOKClick() {
     } else {
         m_ids.clear();
         m_descricao = texto::W("TODOS OS REGISTROS ESTÃO SELECIONADOS");
-        if (marcados == 0) NadaSelecionado = true;
+        if (marcados == 0)
+            NadaSelecionado = true;
     }
     accept();
 }
 
-void TFFiltroGenerico2::btnCancelarClick() { reject(); }
+void TFFiltroGenerico2::btnCancelarClick() {
+    reject();
+}
 
 bool TFFiltroGenerico2::FormKeyDown(int tecla, QWidget* foco) {
     switch (tecla) {
@@ -246,10 +263,13 @@ bool TFFiltroGenerico2::FormKeyDown(int tecla, QWidget* foco) {
 }
 
 bool TFFiltroGenerico2::eventFilter(QObject* alvo, QEvent* evento) {
-    if (evento->type() != QEvent::KeyPress) return false;
+    if (evento->type() != QEvent::KeyPress)
+        return false;
     auto* w = qobject_cast<QWidget*>(alvo);
-    if (!w || w->window() != this) return false;
+    if (!w || w->window() != this)
+        return false;
     auto* k = static_cast<QKeyEvent*>(evento);
-    if (k->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return false;
+    if (k->modifiers() & (Qt::AltModifier | Qt::ControlModifier))
+        return false;
     return FormKeyDown(k->key(), w);
 }

@@ -29,8 +29,9 @@ class TFFiltroGenerico2 : public QDialog {
 public:
     // The ids and description texts belong to the opener: the ids are read on entry (the current
     // filter), and both are written only when OK is pressed.
-    TFFiltroGenerico2(QWidget* dono, TdmTorvane& dm, const std::string& campoId, const std::string& campoDescricao,
-                      const std::string& tabela, const QString& tituloCodigo, const QString& tituloDescricao,
+    TFFiltroGenerico2(QWidget* dono, TdmTorvane& dm, const std::string& campoId,
+                      const std::string& campoDescricao, const std::string& tabela,
+                      const QString& tituloCodigo, const QString& tituloDescricao,
                       std::string& IdsSelecionados, std::string& DescricaoSelecionados,
                       const std::string& campoApagado);
     ~TFFiltroGenerico2() override;

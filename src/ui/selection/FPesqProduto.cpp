@@ -41,27 +41,31 @@ struct TDefinicaoFiltro {
 const TDefinicaoFiltro kFiltros[TFPesqProduto::kQuantidadeFiltros] = {
     {"btnFiltroGrupo", "&Grupos", "btnLimparFiltroGrupos", "grupo", "grupo_id", "desc_arvore", "Grupo",
      "Produtos com Grupo: ", "Todos os Grupos"},
-    {"btnFiltroEspecificacao", "&Especificações", "btnLimparFiltroEspecificacao", "espec", "espec_id", "descricao",
-     "Especificação", "Produtos com Especificação: ", "Todas as Especificações"},
-    {"btnFiltroFabricantes", "&Fabricantes", "btnLimparFiltroFabricante", "fabricantes", "fabricantes_id", "descricao",
-     "Fabricante", "Produtos com Fabricante: ", "Todos os Fabricantes"},
-    {"btnFiltroPrincipio", "Princípio &Ativo", "btnLimparFiltroPrincipio", "principio_ativo", "principio_ativo_id",
-     "descricao", "Princípio Ativo", "Produtos com Princípio Ativo: ", "Todos os Princípios Ativos"},
+    {"btnFiltroEspecificacao", "&Especificações", "btnLimparFiltroEspecificacao", "espec", "espec_id",
+     "descricao", "Especificação", "Produtos com Especificação: ", "Todas as Especificações"},
+    {"btnFiltroFabricantes", "&Fabricantes", "btnLimparFiltroFabricante", "fabricantes", "fabricantes_id",
+     "descricao", "Fabricante", "Produtos com Fabricante: ", "Todos os Fabricantes"},
+    {"btnFiltroPrincipio", "Princípio &Ativo", "btnLimparFiltroPrincipio", "principio_ativo",
+     "principio_ativo_id", "descricao", "Princípio Ativo",
+     "Produtos com Princípio Ativo: ", "Todos os Princípios Ativos"},
     {"btnFiltroClasseTerap", "&Classe Terapêutica", "btnLimparFiltroClasseTerapeutica", "classe_terapeutica",
-     "classe_terapeutica_id", "descricao", "Classe Terapêutica", "Produtos com Classe Terapêutica: ",
-     "Todas as Classes Terapêuticas"},
+     "classe_terapeutica_id", "descricao", "Classe Terapêutica",
+     "Produtos com Classe Terapêutica: ", "Todas as Classes Terapêuticas"},
     {"btnFiltroGrupoPrecos", "G&rupo Preços", "btnLimparFiltroGrupoPreco", "grupo_precos", "grupo_precos_id",
      "descricao", "Grupo Preços", "Produtos com Grupo de Preço: ", "Todos os Grupos de Preço"},
 };
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 } // namespace
 
 TFPesqProduto::TFPesqProduto(QWidget* dono, TdmTorvane& dm) : QDialog(dono), m_dm(dm) {
     setObjectName("FPesqProduto");
     setWindowTitle(QStringLiteral("460 Pesquisa de Produto"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     ExecutarFiltro = [](TFFiltroGenerico2& f) { return f.exec(); };
     CDSProduto = std::make_unique<TQuery>(dm.DBLocal());
 
@@ -112,10 +116,13 @@ TFPesqProduto::TFPesqProduto(QWidget* dono, TdmTorvane& dm) : QDialog(dono), m_d
         const int linha = i / 3, coluna = (i % 3) * 3;
         layF->addWidget(b, linha, coluna);
         layF->addWidget(l, linha, coluna + 1);
-        if (i % 3 != 2) layF->setColumnMinimumWidth(coluna + 2, 8);
+        if (i % 3 != 2)
+            layF->setColumnMinimumWidth(coluna + 2, 8);
         const auto filtro = static_cast<TFiltro>(i);
-        connect(b, &QPushButton::clicked, this, [this, filtro] { erro_geral::Proteger([this, filtro] { btnFiltroClick(filtro); }); });
-        connect(l, &QToolButton::clicked, this, [this, filtro] { erro_geral::Proteger([this, filtro] { LimparFiltro(filtro); }); });
+        connect(b, &QPushButton::clicked, this,
+                [this, filtro] { erro_geral::Proteger([this, filtro] { btnFiltroClick(filtro); }); });
+        connect(l, &QToolButton::clicked, this,
+                [this, filtro] { erro_geral::Proteger([this, filtro] { LimparFiltro(filtro); }); });
     }
     auto* lbDescricao = new QLabel(QStringLiteral("Descrição Produto"), gbFiltros);
     lbDescricao->setObjectName("lbDescricaoProduto");
@@ -135,12 +142,14 @@ TFPesqProduto::TFPesqProduto(QWidget* dono, TdmTorvane& dm) : QDialog(dono), m_d
     pnlMarcacao->setObjectName("pnlMarcacao");
     auto* layL = new QGridLayout(pnlMarcacao);
     layL->setContentsMargins(8, 4, 8, 6);
-    auto* teclas = new QLabel(QStringLiteral("F5 - Marcar/Desmarcar     F6 - Marcar Todos     F7 - Desmarcar Todos"), pnlMarcacao);
+    auto* teclas = new QLabel(
+        QStringLiteral("F5 - Marcar/Desmarcar     F6 - Marcar Todos     F7 - Desmarcar Todos"), pnlMarcacao);
     teclas->setObjectName("lbTeclas");
     auto* quadrado = new QFrame(pnlMarcacao);
     quadrado->setObjectName("shMarcados");
     quadrado->setFixedSize(14, 14);
-    quadrado->setStyleSheet(QStringLiteral("QFrame#shMarcados { background: rgb(255, 128, 128); border: 1px solid black; }"));
+    quadrado->setStyleSheet(
+        QStringLiteral("QFrame#shMarcados { background: rgb(255, 128, 128); border: 1px solid black; }"));
     auto* marcados = new QLabel(QStringLiteral("Registros marcados"), pnlMarcacao);
     marcados->setObjectName("lbRegistrosMarcados");
     layL->addWidget(teclas, 0, 0, 1, 2);
@@ -194,12 +203,16 @@ TFPesqProduto::TFPesqProduto(QWidget* dono, TdmTorvane& dm) : QDialog(dono), m_d
 
     QWidget* ordem[] = {BotaoFiltro[0], BotaoLimpar[0], BotaoFiltro[1], BotaoLimpar[1], BotaoFiltro[2],
                         BotaoLimpar[2], BotaoFiltro[3], BotaoLimpar[3], BotaoFiltro[4], BotaoLimpar[4],
-                        BotaoFiltro[5], BotaoLimpar[5], EdProd, btnPesquisar, GridProdutos, ButOk, ButFechar};
-    for (size_t i = 0; i + 1 < std::size(ordem); ++i) setTabOrder(ordem[i], ordem[i + 1]);
+                        BotaoFiltro[5], BotaoLimpar[5], EdProd,         btnPesquisar,   GridProdutos,
+                        ButOk,          ButFechar};
+    for (size_t i = 0; i + 1 < std::size(ordem); ++i)
+        setTabOrder(ordem[i], ordem[i + 1]);
 
-    connect(btnPesquisar, &QPushButton::clicked, this, [this] { erro_geral::Proteger([this] { btnPesquisarClick(); }); });
+    connect(btnPesquisar, &QPushButton::clicked, this,
+            [this] { erro_geral::Proteger([this] { btnPesquisarClick(); }); });
     connect(ButOk, &QPushButton::clicked, this, [this] { erro_geral::Proteger([this] { ButOkClick(); }); });
-    connect(ButFechar, &QPushButton::clicked, this, [this] { erro_geral::Proteger([this] { ButFecharClick(); }); });
+    connect(ButFechar, &QPushButton::clicked, this,
+            [this] { erro_geral::Proteger([this] { ButFecharClick(); }); });
 
     setFixedSize(880, 560);
     EdProd->setFocus();
@@ -225,17 +238,25 @@ void TFPesqProduto::AtivarMarcacao() {
 
 std::string& TFPesqProduto::ValorFiltro(TFiltro filtro) {
     switch (filtro) {
-    case fGrupos: return Filtros.FiltroGrupos;
-    case fEspecificacoes: return Filtros.FiltroEspecificacoes;
-    case fFabricantes: return Filtros.FiltroFabricantes;
-    case fPrincipios: return Filtros.FiltroPrincipios;
-    case fClassesTerapeuticas: return Filtros.FiltroClassesTerapeuticas;
-    case fGruposPreco: break;
+    case fGrupos:
+        return Filtros.FiltroGrupos;
+    case fEspecificacoes:
+        return Filtros.FiltroEspecificacoes;
+    case fFabricantes:
+        return Filtros.FiltroFabricantes;
+    case fPrincipios:
+        return Filtros.FiltroPrincipios;
+    case fClassesTerapeuticas:
+        return Filtros.FiltroClassesTerapeuticas;
+    case fGruposPreco:
+        break;
     }
     return Filtros.FiltroGruposPreco;
 }
 
-const std::string& TFPesqProduto::Filtro(TFiltro filtro) const { return const_cast<TFPesqProduto*>(this)->ValorFiltro(filtro); }
+const std::string& TFPesqProduto::Filtro(TFiltro filtro) const {
+    return const_cast<TFPesqProduto*>(this)->ValorFiltro(filtro);
+}
 
 void TFPesqProduto::DefinirFiltro(TFiltro filtro, const std::string& ids, const std::string& descricao) {
     consulta_produtos::ValidarListaIds(ids);
@@ -259,7 +280,8 @@ void TFPesqProduto::LimparFiltro(TFiltro filtro) {
 }
 
 void TFPesqProduto::LimparFiltros() {
-    for (TFiltro f : {fGrupos, fEspecificacoes, fPrincipios, fClassesTerapeuticas, fFabricantes, fGruposPreco})
+    for (TFiltro f :
+         {fGrupos, fEspecificacoes, fPrincipios, fClassesTerapeuticas, fFabricantes, fGruposPreco})
         LimparFiltro(f);
 }
 
@@ -267,8 +289,8 @@ void TFPesqProduto::btnFiltroClick(TFiltro filtro) {
     const TDefinicaoFiltro& d = kFiltros[filtro];
     std::string ids = ValorFiltro(filtro);
     std::string descricao;
-    TFFiltroGenerico2 lookup(this, m_dm, d.campoId, d.campoDescricao, d.tabela, QStringLiteral("Código"), U(d.titulo),
-                             ids, descricao, "apagado");
+    TFFiltroGenerico2 lookup(this, m_dm, d.campoId, d.campoDescricao, d.tabela, QStringLiteral("Código"),
+                             U(d.titulo), ids, descricao, "apagado");
     const int resultado = ExecutarFiltro(lookup);
     if (resultado != QDialog::Accepted || lookup.NadaSelecionado || ids.empty())
         LimparFiltro(filtro); // no restriction: every row, none, or the choice was cancelled
@@ -280,14 +302,19 @@ bool TFPesqProduto::FiltroDefinido() const {
     return Filtros.Algum() || !texto::ApararEspacos(S(EdProd->text())).empty();
 }
 
-bool TFPesqProduto::ExisteRegistro() const { return CDSProduto->Ativa() && !CDSProduto->Vazia(); }
+bool TFPesqProduto::ExisteRegistro() const {
+    return CDSProduto->Ativa() && !CDSProduto->Vazia();
+}
 
 bool TFPesqProduto::Marcada(int linha) const {
-    if (!ExisteRegistro() || linha < 0 || linha >= CDSProduto->QuantidadeRegistros()) return false;
+    if (!ExisteRegistro() || linha < 0 || linha >= CDSProduto->QuantidadeRegistros())
+        return false;
     return CDSProduto->Valor(linha, "marcado").AsString() == "S";
 }
 
-QString TFPesqProduto::TextoStatus() const { return m_painelStatus->text(); }
+QString TFPesqProduto::TextoStatus() const {
+    return m_painelStatus->text();
+}
 
 void TFPesqProduto::Pesquisar(const std::string& marca) {
     const int numero = CDSProduto->Ativa() ? CDSProduto->NumeroRegistro() : 0;
@@ -295,9 +322,11 @@ void TFPesqProduto::Pesquisar(const std::string& marca) {
     CDSProduto->DefinirSQL(consulta_produtos::MontarSQLPesquisa(marca, Filtros, S(EdProd->text())));
     CDSProduto->Abrir();
     // the same row number as before, at most the last row
-    if (numero > 1) CDSProduto->IrPara(numero);
+    if (numero > 1)
+        CDSProduto->IrPara(numero);
     GridProdutos->SeguirCursor();
-    m_painelStatus->setText(QStringLiteral("Registros encontrados: ") + QString::number(CDSProduto->QuantidadeRegistros()));
+    m_painelStatus->setText(QStringLiteral("Registros encontrados: ") +
+                            QString::number(CDSProduto->QuantidadeRegistros()));
 }
 
 void TFPesqProduto::btnPesquisarClick() {
@@ -313,7 +342,8 @@ void TFPesqProduto::btnPesquisarClick() {
 }
 
 void TFPesqProduto::EdProdKeyDown(int tecla) {
-    if (tecla != Qt::Key_Return && tecla != Qt::Key_Enter) return;
+    if (tecla != Qt::Key_Return && tecla != Qt::Key_Enter)
+        return;
     if (!texto::ApararEspacos(S(EdProd->text())).empty())
         btnPesquisarClick();
     else
@@ -321,7 +351,8 @@ void TFPesqProduto::EdProdKeyDown(int tecla) {
 }
 
 void TFPesqProduto::MarcarDesmarcar() {
-    if (!ModoMarcacao || !ExisteRegistro()) return;
+    if (!ModoMarcacao || !ExisteRegistro())
+        return;
     const std::string id = CDSProduto->Valor("produto_id").AsString();
     if (CDSProduto->Valor("marcado").AsString() == "N") {
         CDSProduto->DefinirValor("marcado", TValor("S"));
@@ -344,19 +375,22 @@ void TFPesqProduto::AdicionarTodosSelecionados() {
 }
 
 void TFPesqProduto::MarcarTodos() {
-    if (!ModoMarcacao || !ExisteRegistro()) return;
+    if (!ModoMarcacao || !ExisteRegistro())
+        return;
     Pesquisar("S");
     AdicionarTodosSelecionados();
 }
 
 void TFPesqProduto::DesmarcarTodos() {
-    if (!ModoMarcacao || !ExisteRegistro()) return;
+    if (!ModoMarcacao || !ExisteRegistro())
+        return;
     ProdutosSelecionados.clear();
     Pesquisar("N");
 }
 
 void TFPesqProduto::ButOkClick() {
-    if (!ExisteRegistro()) return;
+    if (!ExisteRegistro())
+        return;
     if (ModoMarcacao && ProdutosSelecionados.empty()) {
         TDialogos::Informar(QStringLiteral("Nenhum produto selecionado!"));
         return;
@@ -364,16 +398,30 @@ void TFPesqProduto::ButOkClick() {
     accept();
 }
 
-void TFPesqProduto::ButFecharClick() { reject(); }
+void TFPesqProduto::ButFecharClick() {
+    reject();
+}
 
 bool TFPesqProduto::FormKeyDown(int tecla, QWidget* foco) {
     switch (tecla) {
-    case Qt::Key_F3: ButOk->click(); return true;
-    case Qt::Key_F4: btnPesquisar->click(); return true;
-    case Qt::Key_F5: erro_geral::Proteger([this] { MarcarDesmarcar(); }); return true;
-    case Qt::Key_F6: erro_geral::Proteger([this] { MarcarTodos(); }); return true;
-    case Qt::Key_F7: erro_geral::Proteger([this] { DesmarcarTodos(); }); return true;
-    case Qt::Key_Escape: ButFechar->click(); return true;
+    case Qt::Key_F3:
+        ButOk->click();
+        return true;
+    case Qt::Key_F4:
+        btnPesquisar->click();
+        return true;
+    case Qt::Key_F5:
+        erro_geral::Proteger([this] { MarcarDesmarcar(); });
+        return true;
+    case Qt::Key_F6:
+        erro_geral::Proteger([this] { MarcarTodos(); });
+        return true;
+    case Qt::Key_F7:
+        erro_geral::Proteger([this] { DesmarcarTodos(); });
+        return true;
+    case Qt::Key_Escape:
+        ButFechar->click();
+        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: {
         if (foco == EdProd) {
@@ -389,10 +437,13 @@ bool TFPesqProduto::FormKeyDown(int tecla, QWidget* foco) {
 }
 
 bool TFPesqProduto::eventFilter(QObject* alvo, QEvent* evento) {
-    if (evento->type() != QEvent::KeyPress) return false;
+    if (evento->type() != QEvent::KeyPress)
+        return false;
     auto* w = qobject_cast<QWidget*>(alvo);
-    if (!w || w->window() != this) return false;
+    if (!w || w->window() != this)
+        return false;
     auto* k = static_cast<QKeyEvent*>(evento);
-    if (k->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) return false;
+    if (k->modifiers() & (Qt::AltModifier | Qt::ControlModifier))
+        return false;
     return FormKeyDown(k->key(), w);
 }
