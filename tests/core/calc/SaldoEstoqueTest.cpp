@@ -1,4 +1,5 @@
 #include "core/calc/AmbienteCalculo.h"
+#include "core/calc/ComandosCalculo.h"
 
 #include <map>
 
@@ -71,6 +72,21 @@ TEST_F(SaldoEstoqueTest, CondicoesDosMovimentos) {
     for (q->Primeiro(); !q->Eof(); q->Proximo()) saldo[q->Valor("produto_id").AsInteger()] = q->Valor("quantidade").AsInteger();
     ASSERT_EQ(saldo.size(), casos.size());
     for (size_t i = 0; i < casos.size(); ++i) EXPECT_EQ(saldo[static_cast<int64_t>(i) + 1], casos[i].saldo) << casos[i].nome;
+}
+
+TEST_F(SaldoEstoqueTest, LimiteInferiorLidoComoMeiaNoitePeloServidor) {
+    // The server does not read "20160222 000000" as a moment: against a DATETIME every movement,
+    // the day before included, compares as later. "2016-02-22 00:00:00" is midnight.
+    for (const char* quando : {"2016-02-21 23:59:59", "2016-02-22 00:00:00", "2016-02-22 00:00:01"}) {
+        TMovimento m{1};
+        m.dataHora = quando;
+        Movimento(m);
+    }
+    EXPECT_EQ(Linhas("SELECT COUNT(*) FROM movment WHERE data_hora > \"20160222 000000\""), "3\n");
+    EXPECT_EQ(comandos_calculo::InicioDoDia(kData), "2016-02-22 00:00:00");
+    EXPECT_EQ(Linhas("SELECT data_hora FROM movment WHERE data_hora > \"" + comandos_calculo::InicioDoDia(kData) +
+                     "\""),
+              "2016-02-22 00:00:01\n");
 }
 
 TEST_F(SaldoEstoqueTest, FilialUmContaSoOsMovimentosComDafilialUm) {
