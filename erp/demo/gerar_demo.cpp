@@ -138,7 +138,8 @@ TDataCivil DataDoDia(int d) {
     static const int meses[][3] = {{2015, 11, 30}, {2015, 12, 31}, {2016, 1, 31}, {2016, 2, 29},
                                    {2016, 3, 31},  {2016, 4, 30},  {2016, 5, 31}};
     for (const auto& m : meses) {
-        if (d < m[2]) return {m[0], m[1], d + 1};
+        if (d < m[2])
+            return {m[0], m[1], d + 1};
         d -= m[2];
     }
     return {2016, 6, d + 1};
@@ -164,10 +165,12 @@ class TSaida {
 public:
     std::string& Texto() { return m_buf; }
     void TalvezDescarregar() {
-        if (m_buf.size() >= (1u << 20)) Descarregar();
+        if (m_buf.size() >= (1u << 20))
+            Descarregar();
     }
     void Descarregar() {
-        if (!m_buf.empty() && std::fwrite(m_buf.data(), 1, m_buf.size(), stdout) != m_buf.size()) m_erro = true;
+        if (!m_buf.empty() && std::fwrite(m_buf.data(), 1, m_buf.size(), stdout) != m_buf.size())
+            m_erro = true;
         m_buf.clear();
     }
     bool Erro() const { return m_erro; }
@@ -213,7 +216,8 @@ public:
         std::string& b = m_saida.Texto();
         b += '"';
         for (char c : v) {
-            if (c == '"' || c == '\\') b += '\\';
+            if (c == '"' || c == '\\')
+                b += '\\';
             b += c;
         }
         b += '"';
@@ -275,7 +279,6 @@ public:
     }
     void FimLinha() {
         m_saida.Texto() += ')';
-        ++m_total;
         if (++m_linhas == kLinhasPorInsert) {
             m_saida.Texto() += ";\n";
             m_linhas = 0;
@@ -283,14 +286,16 @@ public:
         }
     }
     void Fechar() {
-        if (m_linhas > 0) m_saida.Texto() += ";\n";
+        if (m_linhas > 0)
+            m_saida.Texto() += ";\n";
         m_linhas = 0;
         m_saida.TalvezDescarregar();
     }
 
 private:
     void Separar() {
-        if (!m_primeiro) m_saida.Texto() += ',';
+        if (!m_primeiro)
+            m_saida.Texto() += ',';
         m_primeiro = false;
     }
 
@@ -298,7 +303,6 @@ private:
     const char* m_tabela;
     const char* m_colunas;
     int m_linhas = 0;
-    long long m_total = 0;
     bool m_primeiro = true;
     int m_diaCache = -1;
     std::string m_dataCache;
@@ -309,7 +313,8 @@ private:
 
 int DigitoCnpj(const std::string& d, const int* pesos) {
     int soma = 0;
-    for (size_t i = 0; i < d.size(); ++i) soma += (d[i] - '0') * pesos[i];
+    for (size_t i = 0; i < d.size(); ++i)
+        soma += (d[i] - '0') * pesos[i];
     int r = soma % 11;
     return r < 2 ? 0 : 11 - r;
 }
@@ -326,7 +331,8 @@ std::string Cnpj(const std::string& raiz, const std::string& filial) {
 
 // "12.345.678/0001-95"
 std::string CnpjFormatado(const std::string& d) {
-    return d.substr(0, 2) + "." + d.substr(2, 3) + "." + d.substr(5, 3) + "/" + d.substr(8, 4) + "-" + d.substr(12, 2);
+    return d.substr(0, 2) + "." + d.substr(2, 3) + "." + d.substr(5, 3) + "/" + d.substr(8, 4) + "-" +
+           d.substr(12, 2);
 }
 
 // State registration of São Paulo: 12 digits, check digits in positions 9 and 12, "110.042.490.114"
@@ -335,11 +341,13 @@ std::string InscricaoSP(const std::string& oito, const std::string& dois) {
     static const int p2[] = {3, 2, 10, 9, 8, 7, 6, 5, 4, 3, 2};
     std::string d = oito;
     int soma = 0;
-    for (int i = 0; i < 8; ++i) soma += (d[i] - '0') * p1[i];
+    for (int i = 0; i < 8; ++i)
+        soma += (d[i] - '0') * p1[i];
     d += static_cast<char>('0' + soma % 11 % 10);
     d += dois;
     soma = 0;
-    for (int i = 0; i < 11; ++i) soma += (d[i] - '0') * p2[i];
+    for (int i = 0; i < 11; ++i)
+        soma += (d[i] - '0') * p2[i];
     d += static_cast<char>('0' + soma % 11 % 10);
     return d.substr(0, 3) + "." + d.substr(3, 3) + "." + d.substr(6, 3) + "." + d.substr(9, 3);
 }
@@ -391,37 +399,37 @@ struct TGrupo {
 };
 
 const TGrupo kGrupos[] = {
-    {"MEDICAMENTOS", "MEDICAMENTOS", 0, 'N'},                                          // 1
-    {"GENÉRICOS", "MEDICAMENTOS > GENÉRICOS", 1, 'N'},                                 // 2
-    {"REFERÊNCIA", "MEDICAMENTOS > REFERÊNCIA", 1, 'N'},                               // 3
-    {"SIMILARES", "MEDICAMENTOS > SIMILARES", 1, 'N'},                                 // 4
-    {"CONTROLADOS", "MEDICAMENTOS > CONTROLADOS", 1, 'N'},                             // 5
-    {"PERFUMARIA", "PERFUMARIA", 0, 'N'},                                              // 6
-    {"CABELOS", "PERFUMARIA > CABELOS", 6, 'N'},                                       // 7
-    {"PELE", "PERFUMARIA > PELE", 6, 'N'},                                             // 8
-    {"PROTEÇÃO SOLAR", "PERFUMARIA > PELE > PROTEÇÃO SOLAR", 8, 'N'},                  // 9
-    {"HIGIENE PESSOAL", "HIGIENE PESSOAL", 0, 'N'},                                    // 10
-    {"HIGIENE BUCAL", "HIGIENE PESSOAL > HIGIENE BUCAL", 10, 'N'},                     // 11
-    {"INFANTIL", "HIGIENE PESSOAL > INFANTIL", 10, 'N'},                               // 12
-    {"MATERIAL HOSPITALAR", "MATERIAL HOSPITALAR", 0, 'N'},                            // 13
-    {"CURATIVOS", "MATERIAL HOSPITALAR > CURATIVOS", 13, 'N'},                         // 14
-    {"FITOTERÁPICOS", "MEDICAMENTOS > FITOTERÁPICOS", 1, 'S'},                         // 15
-    {"CONVENIÊNCIA", "CONVENIÊNCIA", 0, 'S'},                                          // 16
-    {"SERVIÇOS FARMACÊUTICOS", "SERVIÇOS FARMACÊUTICOS", 0, 'N'},                      // 17
+    {"MEDICAMENTOS", "MEDICAMENTOS", 0, 'N'},                         // 1
+    {"GENÉRICOS", "MEDICAMENTOS > GENÉRICOS", 1, 'N'},                // 2
+    {"REFERÊNCIA", "MEDICAMENTOS > REFERÊNCIA", 1, 'N'},              // 3
+    {"SIMILARES", "MEDICAMENTOS > SIMILARES", 1, 'N'},                // 4
+    {"CONTROLADOS", "MEDICAMENTOS > CONTROLADOS", 1, 'N'},            // 5
+    {"PERFUMARIA", "PERFUMARIA", 0, 'N'},                             // 6
+    {"CABELOS", "PERFUMARIA > CABELOS", 6, 'N'},                      // 7
+    {"PELE", "PERFUMARIA > PELE", 6, 'N'},                            // 8
+    {"PROTEÇÃO SOLAR", "PERFUMARIA > PELE > PROTEÇÃO SOLAR", 8, 'N'}, // 9
+    {"HIGIENE PESSOAL", "HIGIENE PESSOAL", 0, 'N'},                   // 10
+    {"HIGIENE BUCAL", "HIGIENE PESSOAL > HIGIENE BUCAL", 10, 'N'},    // 11
+    {"INFANTIL", "HIGIENE PESSOAL > INFANTIL", 10, 'N'},              // 12
+    {"MATERIAL HOSPITALAR", "MATERIAL HOSPITALAR", 0, 'N'},           // 13
+    {"CURATIVOS", "MATERIAL HOSPITALAR > CURATIVOS", 13, 'N'},        // 14
+    {"FITOTERÁPICOS", "MEDICAMENTOS > FITOTERÁPICOS", 1, 'S'},        // 15
+    {"CONVENIÊNCIA", "CONVENIÊNCIA", 0, 'S'},                         // 16
+    {"SERVIÇOS FARMACÊUTICOS", "SERVIÇOS FARMACÊUTICOS", 0, 'N'},     // 17
 };
 constexpr int kGrupoGenericos = 2, kGrupoReferencia = 3, kGrupoSimilares = 4, kGrupoControlados = 5,
               kGrupoServicos = 17;
 const int kGruposApagados[] = {15, 16};
 
 const TLookup kGruposPrecos[] = {
-    {"LISTA POSITIVA", 'N'}, {"LISTA NEGATIVA", 'N'},    {"LISTA NEUTRA", 'N'},
+    {"LISTA POSITIVA", 'N'}, {"LISTA NEGATIVA", 'N'},   {"LISTA NEUTRA", 'N'},
     {"PERFUMARIA", 'N'},     {"HIGIENE E BELEZA", 'N'}, {"PROMOÇÃO VERÃO", 'S'},
 };
 constexpr int kGrupoPrecosApagado = 6;
 
 const TLookup kEspecs[] = {
-    {"GENÉRICO", 'N'},       {"REFERÊNCIA", 'N'}, {"SIMILAR", 'N'},     {"CONTROLADO", 'N'},
-    {"ANTIBIÓTICO", 'N'},    {"DERMOCOSMÉTICO", 'N'}, {"HIGIENE", 'N'}, {"FITOTERÁPICO", 'S'},
+    {"GENÉRICO", 'N'},    {"REFERÊNCIA", 'N'},     {"SIMILAR", 'N'}, {"CONTROLADO", 'N'},
+    {"ANTIBIÓTICO", 'N'}, {"DERMOCOSMÉTICO", 'N'}, {"HIGIENE", 'N'}, {"FITOTERÁPICO", 'S'},
 };
 constexpr int kEspecGenerico = 1, kEspecReferencia = 2, kEspecSimilar = 3, kEspecControlado = 4,
               kEspecAntibiotico = 5, kEspecDermo = 6, kEspecHigiene = 7, kEspecApagada = 8;
@@ -433,19 +441,19 @@ struct TFabricante {
     char apagado;
 };
 const TFabricante kFabricantes[] = {
-    {"LABORATÓRIO VITAFARMA S.A.", "VITAFARMA", "61150286", 'N'},     // 1
-    {"NEOMED IND. FARMACÊUTICA LTDA", "NEOMED", "02814497", 'N'},     // 2
-    {"PHARMABRASIL LABORATÓRIOS LTDA", "PHARMABRASIL", "05161069", 'N'}, // 3
-    {"GENOMA GENÉRICOS S.A.", "GENOMA", "10588595", 'N'},             // 4
-    {"BIOQUÍMICA PAULISTA LTDA", "BIOQUÍMICA", "33009945", 'N'},      // 5
-    {"LABORATÓRIO SÃO LUCAS LTDA", "SÃO LUCAS", "57507378", 'N'},     // 6
-    {"FARMACÊUTICA ANDRADE LTDA", "ANDRADE", "44734671", 'S'},        // 7
-    {"DERMACLIN COSMÉTICOS LTDA", "DERMACLIN", "03848445", 'N'},      // 8
-    {"ORALCARE HIGIENE BUCAL LTDA", "ORALCARE", "07128564", 'N'},     // 9
-    {"BELLE COSMÉTICOS LTDA", "BELLE", "19570720", 'N'},              // 10
-    {"PUREZA HIGIENE PESSOAL LTDA", "PUREZA", "60397775", 'N'},       // 11
+    {"LABORATÓRIO VITAFARMA S.A.", "VITAFARMA", "61150286", 'N'},         // 1
+    {"NEOMED IND. FARMACÊUTICA LTDA", "NEOMED", "02814497", 'N'},         // 2
+    {"PHARMABRASIL LABORATÓRIOS LTDA", "PHARMABRASIL", "05161069", 'N'},  // 3
+    {"GENOMA GENÉRICOS S.A.", "GENOMA", "10588595", 'N'},                 // 4
+    {"BIOQUÍMICA PAULISTA LTDA", "BIOQUÍMICA", "33009945", 'N'},          // 5
+    {"LABORATÓRIO SÃO LUCAS LTDA", "SÃO LUCAS", "57507378", 'N'},         // 6
+    {"FARMACÊUTICA ANDRADE LTDA", "ANDRADE", "44734671", 'S'},            // 7
+    {"DERMACLIN COSMÉTICOS LTDA", "DERMACLIN", "03848445", 'N'},          // 8
+    {"ORALCARE HIGIENE BUCAL LTDA", "ORALCARE", "07128564", 'N'},         // 9
+    {"BELLE COSMÉTICOS LTDA", "BELLE", "19570720", 'N'},                  // 10
+    {"PUREZA HIGIENE PESSOAL LTDA", "PUREZA", "60397775", 'N'},           // 11
     {"BEBÊ FELIZ PRODUTOS INFANTIS LTDA", "BEBÊ FELIZ", "26472985", 'N'}, // 12
-    {"CURAMED MATERIAL HOSPITALAR LTDA", "CURAMED", "09257877", 'N'}, // 13
+    {"CURAMED MATERIAL HOSPITALAR LTDA", "CURAMED", "09257877", 'N'},     // 13
 };
 constexpr int kFabricanteApagado = 7;
 
@@ -486,12 +494,25 @@ struct TMedicamento {
 
 // The active principle of medicine i is principio_ativo i + 1.
 const TMedicamento kMedicamentos[] = {
-    {"ÁCIDO ACETILSALICÍLICO", 1, "30049099", false, {{"100MG C/30 COMP", "CX"}, {"500MG C/20 COMP", "CX"}, {}}},
-    {"DIPIRONA SÓDICA", 1, "30049099", false,
+    {"ÁCIDO ACETILSALICÍLICO",
+     1,
+     "30049099",
+     false,
+     {{"100MG C/30 COMP", "CX"}, {"500MG C/20 COMP", "CX"}, {}}},
+    {"DIPIRONA SÓDICA",
+     1,
+     "30049099",
+     false,
      {{"500MG C/10 COMP", "CX"}, {"500MG/ML GTS 20ML", "FR"}, {"1G C/10 COMP", "CX"}}},
-    {"PARACETAMOL", 1, "30049099", false,
+    {"PARACETAMOL",
+     1,
+     "30049099",
+     false,
      {{"500MG C/20 COMP", "CX"}, {"750MG C/20 COMP", "CX"}, {"200MG/ML GTS 15ML", "FR"}}},
-    {"IBUPROFENO", 2, "30049099", false,
+    {"IBUPROFENO",
+     2,
+     "30049099",
+     false,
      {{"400MG C/10 CAPS", "CX"}, {"600MG C/20 COMP", "CX"}, {"50MG/ML SUSP 30ML", "FR"}}},
     {"NIMESULIDA", 2, "30049099", false, {{"100MG C/12 COMP", "CX"}, {"50MG/ML GTS 15ML", "FR"}, {}}},
     {"DICLOFENACO SÓDICO", 2, "30049099", false, {{"50MG C/20 COMP", "CX"}, {"75MG/3ML INJ C/1", "CX"}, {}}},
@@ -507,32 +528,65 @@ const TMedicamento kMedicamentos[] = {
     {"MALEATO DE ENALAPRIL", 4, "30049099", false, {{"10MG C/30 COMP", "CX"}, {"20MG C/30 COMP", "CX"}, {}}},
     {"CAPTOPRIL", 4, "30049099", false, {{"25MG C/30 COMP", "CX"}, {"50MG C/30 COMP", "CX"}, {}}},
     {"BESILATO DE ANLODIPINO", 4, "30049099", false, {{"5MG C/30 COMP", "CX"}, {"10MG C/30 COMP", "CX"}, {}}},
-    {"CLORIDRATO DE METFORMINA", 5, "30049099", false,
+    {"CLORIDRATO DE METFORMINA",
+     5,
+     "30049099",
+     false,
      {{"850MG C/30 COMP", "CX"}, {"500MG C/30 COMP", "CX"}, {}}},
     {"GLIBENCLAMIDA", 5, "30049099", false, {{"5MG C/30 COMP", "CX"}, {}, {}}},
     {"OMEPRAZOL", 6, "30049099", false, {{"20MG C/28 CAPS", "CX"}, {"40MG C/28 CAPS", "CX"}, {}}},
     {"PANTOPRAZOL", 6, "30049099", false, {{"40MG C/28 COMP", "CX"}, {"20MG C/28 COMP", "CX"}, {}}},
-    {"CLORIDRATO DE SERTRALINA", 7, "30049099", true, {{"50MG C/30 COMP", "CX"}, {"100MG C/30 COMP", "CX"}, {}}},
-    {"CLORIDRATO DE FLUOXETINA", 7, "30049099", true, {{"20MG C/30 CAPS", "CX"}, {"20MG/ML GTS 20ML", "FR"}, {}}},
+    {"CLORIDRATO DE SERTRALINA",
+     7,
+     "30049099",
+     true,
+     {{"50MG C/30 COMP", "CX"}, {"100MG C/30 COMP", "CX"}, {}}},
+    {"CLORIDRATO DE FLUOXETINA",
+     7,
+     "30049099",
+     true,
+     {{"20MG C/30 CAPS", "CX"}, {"20MG/ML GTS 20ML", "FR"}, {}}},
     {"LORATADINA", 8, "30049099", false, {{"10MG C/12 COMP", "CX"}, {"1MG/ML XPE 100ML", "FR"}, {}}},
-    {"MALEATO DE DEXCLORFENIRAMINA", 8, "30049099", false,
+    {"MALEATO DE DEXCLORFENIRAMINA",
+     8,
+     "30049099",
+     false,
      {{"2MG C/20 COMP", "CX"}, {"0,4MG/ML SOL ORAL 120ML", "FR"}, {}}},
     {"SINVASTATINA", 9, "30049099", false, {{"20MG C/30 COMP", "CX"}, {"40MG C/30 COMP", "CX"}, {}}},
-    {"ÁCIDO ASCÓRBICO", 10, "30045090", false, {{"1G C/10 COMP EFERV", "UN"}, {"200MG/ML GTS 20ML", "FR"}, {}}},
+    {"ÁCIDO ASCÓRBICO",
+     10,
+     "30045090",
+     false,
+     {{"1G C/10 COMP EFERV", "UN"}, {"200MG/ML GTS 20ML", "FR"}, {}}},
     {"COLECALCIFEROL", 10, "30045090", false, {{"1.000UI C/30 CAPS", "CX"}, {"7.000UI C/4 COMP", "CX"}, {}}},
     {"FLUCONAZOL", 11, "30049099", false, {{"150MG C/1 CAPS", "CX"}, {"150MG C/2 CAPS", "CX"}, {}}},
     {"NITRATO DE MICONAZOL", 11, "30049099", false, {{"20MG/G CREME 28G", "UN"}, {}, {}}},
     {"ALBENDAZOL", 12, "30049099", false, {{"400MG C/1 COMP", "CX"}, {"40MG/ML SUSP 10ML", "FR"}, {}}},
     {"IVERMECTINA", 12, "30049099", false, {{"6MG C/4 COMP", "CX"}, {}, {}}},
-    {"CLORIDRATO DE AMBROXOL", 13, "30049099", false,
+    {"CLORIDRATO DE AMBROXOL",
+     13,
+     "30049099",
+     false,
      {{"30MG/5ML XPE ADULTO 120ML", "FR"}, {"15MG/5ML XPE PED 120ML", "FR"}, {}}},
-    {"CARBOCISTEÍNA", 13, "30049099", false, {{"50MG/ML XPE 100ML", "FR"}, {"20MG/ML XPE PED 100ML", "FR"}, {}}},
+    {"CARBOCISTEÍNA",
+     13,
+     "30049099",
+     false,
+     {{"50MG/ML XPE 100ML", "FR"}, {"20MG/ML XPE PED 100ML", "FR"}, {}}},
     {"PREDNISONA", 14, "30043200", false, {{"20MG C/10 COMP", "CX"}, {"5MG C/20 COMP", "CX"}, {}}},
     {"DEXAMETASONA", 14, "30043200", false, {{"1MG/G CREME 10G", "UN"}, {"4MG C/10 COMP", "CX"}, {}}},
-    {"BUTILBROMETO DE ESCOPOLAMINA", 15, "30049099", false, {{"10MG C/20 DRG", "CX"}, {"10MG/ML GTS 20ML", "FR"}, {}}},
+    {"BUTILBROMETO DE ESCOPOLAMINA",
+     15,
+     "30049099",
+     false,
+     {{"10MG C/20 DRG", "CX"}, {"10MG/ML GTS 20ML", "FR"}, {}}},
     {"SIMETICONA", 15, "30049099", false, {{"40MG C/20 COMP", "CX"}, {"75MG/ML GTS 10ML", "FR"}, {}}},
     {"SULFATO DE SALBUTAMOL", 16, "30049099", false, {{"100MCG AEROSSOL 200 DOSES", "UN"}, {}, {}}},
-    {"LEVOTIROXINA SÓDICA", 17, "30043919", false, {{"50MCG C/30 COMP", "CX"}, {"100MCG C/30 COMP", "CX"}, {}}},
+    {"LEVOTIROXINA SÓDICA",
+     17,
+     "30043919",
+     false,
+     {{"50MCG C/30 COMP", "CX"}, {"100MCG C/30 COMP", "CX"}, {}}},
     {"ACICLOVIR", 18, "30049099", false, {{"50MG/G CREME 10G", "UN"}, {"200MG C/25 COMP", "CX"}, {}}},
     {"BROMOPRIDA", 20, "30049099", false, {{"10MG C/20 CAPS", "CX"}, {"4MG/ML GTS 20ML", "FR"}, {}}},
     {"CLORIDRATO DE METOCLOPRAMIDA", 20, "30049099", false, {{"10MG C/20 COMP", "CX"}, {}, {}}},
@@ -552,28 +606,118 @@ struct TCosmetico {
     const char* tamanhos[3];
 };
 const TCosmetico kCosmeticos[] = {
-    {"SHAMPOO", "33051000", 7, kEspecHigiene, {10, 11}, {"ANTICASPA", "HIDRATAÇÃO INTENSA", "CACHOS", "LISO", "INFANTIL"}, {"200ML", "350ML"}},
-    {"CONDICIONADOR", "33059000", 7, kEspecHigiene, {10, 11}, {"HIDRATAÇÃO INTENSA", "CACHOS", "LISO", "RECONSTRUÇÃO"}, {"200ML", "350ML"}},
-    {"PROTETOR SOLAR", "33049910", 9, kEspecDermo, {8, 10}, {"FPS 30", "FPS 50", "FPS 70 FACIAL", "FPS 50 INFANTIL"}, {"120ML", "200ML", "50G"}},
-    {"HIDRATANTE CORPORAL", "33049910", 8, kEspecDermo, {8, 10}, {"ALOE VERA", "KARITÉ", "AMÊNDOAS", "PELE EXTRASSECA"}, {"200ML", "400ML"}},
-    {"CREME DENTAL", "33061000", 11, kEspecHigiene, {9, 11}, {"MENTA", "TRIPLA AÇÃO", "SENSIBILIDADE", "BRANQUEADOR"}, {"70G", "90G"}},
-    {"ENXAGUANTE BUCAL", "33069000", 11, kEspecHigiene, {9, 9}, {"MENTA", "SEM ÁLCOOL", "ANTICÁRIES"}, {"250ML", "500ML"}},
-    {"ESCOVA DENTAL", "96032100", 11, kEspecHigiene, {9, 9}, {"MACIA", "MÉDIA", "INFANTIL", "ULTRA MACIA"}, {"C/1", "C/2"}},
-    {"DESODORANTE AEROSOL", "33072010", 10, kEspecHigiene, {11, 10}, {"MASCULINO", "FEMININO", "SEM PERFUME"}, {"150ML"}},
-    {"DESODORANTE ROLL-ON", "33072010", 10, kEspecHigiene, {11, 10}, {"MASCULINO", "FEMININO", "SEM PERFUME"}, {"50ML"}},
-    {"SABONETE", "34011190", 10, kEspecHigiene, {11, 12}, {"GLICERINADO", "ERVA-DOCE", "ANTIBACTERIANO", "AVEIA"}, {"90G"}},
-    {"SABONETE LÍQUIDO", "34013000", 10, kEspecHigiene, {11, 12}, {"ANTISSÉPTICO", "LAVANDA", "INFANTIL"}, {"250ML"}},
-    {"FRALDA INFANTIL", "96190000", 12, kEspecHigiene, {12, 12}, {"P C/30", "M C/26", "G C/24", "XG C/20"}, {"ECONÔMICA", "NOTURNA"}},
-    {"LENÇO UMEDECIDO", "33074900", 12, kEspecHigiene, {12, 12}, {"C/50", "C/100"}, {"SEM PERFUME", "CAMOMILA"}},
+    {"SHAMPOO",
+     "33051000",
+     7,
+     kEspecHigiene,
+     {10, 11},
+     {"ANTICASPA", "HIDRATAÇÃO INTENSA", "CACHOS", "LISO", "INFANTIL"},
+     {"200ML", "350ML"}},
+    {"CONDICIONADOR",
+     "33059000",
+     7,
+     kEspecHigiene,
+     {10, 11},
+     {"HIDRATAÇÃO INTENSA", "CACHOS", "LISO", "RECONSTRUÇÃO"},
+     {"200ML", "350ML"}},
+    {"PROTETOR SOLAR",
+     "33049910",
+     9,
+     kEspecDermo,
+     {8, 10},
+     {"FPS 30", "FPS 50", "FPS 70 FACIAL", "FPS 50 INFANTIL"},
+     {"120ML", "200ML", "50G"}},
+    {"HIDRATANTE CORPORAL",
+     "33049910",
+     8,
+     kEspecDermo,
+     {8, 10},
+     {"ALOE VERA", "KARITÉ", "AMÊNDOAS", "PELE EXTRASSECA"},
+     {"200ML", "400ML"}},
+    {"CREME DENTAL",
+     "33061000",
+     11,
+     kEspecHigiene,
+     {9, 11},
+     {"MENTA", "TRIPLA AÇÃO", "SENSIBILIDADE", "BRANQUEADOR"},
+     {"70G", "90G"}},
+    {"ENXAGUANTE BUCAL",
+     "33069000",
+     11,
+     kEspecHigiene,
+     {9, 9},
+     {"MENTA", "SEM ÁLCOOL", "ANTICÁRIES"},
+     {"250ML", "500ML"}},
+    {"ESCOVA DENTAL",
+     "96032100",
+     11,
+     kEspecHigiene,
+     {9, 9},
+     {"MACIA", "MÉDIA", "INFANTIL", "ULTRA MACIA"},
+     {"C/1", "C/2"}},
+    {"DESODORANTE AEROSOL",
+     "33072010",
+     10,
+     kEspecHigiene,
+     {11, 10},
+     {"MASCULINO", "FEMININO", "SEM PERFUME"},
+     {"150ML"}},
+    {"DESODORANTE ROLL-ON",
+     "33072010",
+     10,
+     kEspecHigiene,
+     {11, 10},
+     {"MASCULINO", "FEMININO", "SEM PERFUME"},
+     {"50ML"}},
+    {"SABONETE",
+     "34011190",
+     10,
+     kEspecHigiene,
+     {11, 12},
+     {"GLICERINADO", "ERVA-DOCE", "ANTIBACTERIANO", "AVEIA"},
+     {"90G"}},
+    {"SABONETE LÍQUIDO",
+     "34013000",
+     10,
+     kEspecHigiene,
+     {11, 12},
+     {"ANTISSÉPTICO", "LAVANDA", "INFANTIL"},
+     {"250ML"}},
+    {"FRALDA INFANTIL",
+     "96190000",
+     12,
+     kEspecHigiene,
+     {12, 12},
+     {"P C/30", "M C/26", "G C/24", "XG C/20"},
+     {"ECONÔMICA", "NOTURNA"}},
+    {"LENÇO UMEDECIDO",
+     "33074900",
+     12,
+     kEspecHigiene,
+     {12, 12},
+     {"C/50", "C/100"},
+     {"SEM PERFUME", "CAMOMILA"}},
     {"ALGODÃO HIDRÓFILO", "30059090", 14, kEspecHigiene, {13, 13}, {"ROLO", "BOLAS"}, {"50G", "100G"}},
     {"CURATIVO ADESIVO", "30051090", 14, kEspecHigiene, {13, 13}, {"TRANSPARENTE", "BEGE"}, {"C/10", "C/35"}},
-    {"ESMALTE CREMOSO", "33043000", 6, kEspecDermo, {10, 10}, {"VERMELHO", "NUDE", "BRANCO", "ROSA"}, {"8ML"}},
-    {"ÁGUA OXIGENADA 10 VOLUMES", "28470000", 14, kEspecHigiene, {13, 13}, {"CREMOSA", "LÍQUIDA"}, {"100ML", "500ML"}},
+    {"ESMALTE CREMOSO",
+     "33043000",
+     6,
+     kEspecDermo,
+     {10, 10},
+     {"VERMELHO", "NUDE", "BRANCO", "ROSA"},
+     {"8ML"}},
+    {"ÁGUA OXIGENADA 10 VOLUMES",
+     "28470000",
+     14,
+     kEspecHigiene,
+     {13, 13},
+     {"CREMOSA", "LÍQUIDA"},
+     {"100ML", "500ML"}},
 };
 constexpr int kNumCosmeticos = static_cast<int>(sizeof kCosmeticos / sizeof kCosmeticos[0]);
 
-const char* const kServicos[] = {"APLICAÇÃO DE INJETÁVEL", "AFERIÇÃO DE PRESSÃO ARTERIAL", "TESTE DE GLICEMIA CAPILAR",
-                                 "PERFURAÇÃO DE LÓBULO AURICULAR"};
+const char* const kServicos[] = {"APLICAÇÃO DE INJETÁVEL", "AFERIÇÃO DE PRESSÃO ARTERIAL",
+                                 "TESTE DE GLICEMIA CAPILAR", "PERFURAÇÃO DE LÓBULO AURICULAR"};
 
 struct TFornecedorFixo {
     const char* nome;
@@ -586,23 +730,25 @@ struct TFornecedorFixo {
     const char* ie; // state registration of another state, written as is; empty for SP (computed)
 };
 const TFornecedorFixo kFornecedores[] = {
-    {"DISTRIBUIDORA PAULISTA DE MEDICAMENTOS S/A", "DISPAULISTA", "47336518", "SP", 35, "060", 'N', ""},    // 1
-    {"MEDFARMA COMÉRCIO DE PRODUTOS FARMACÊUTICOS LTDA", "MEDFARMA", "03155791", "SP", 35, "060", 'N', ""}, // 2
-    {"DISTRIBUIDORA \"BOA SAUDE\" LTDA", "BOA SAUDE", "14220397", "SP", 35, "060", 'N', ""},               // 3
-    {"LABORATÓRIO VITAFARMA S.A.", "VITAFARMA", "61150286", "SP", 35, "010", 'N', ""},                      // 4
-    {"D'ÁVILA DISTRIBUIDORA DE COSMÉTICOS LTDA", "D'ÁVILA", "22684130", "SP", 35, "060", 'N', ""},          // 5
+    {"DISTRIBUIDORA PAULISTA DE MEDICAMENTOS S/A", "DISPAULISTA", "47336518", "SP", 35, "060", 'N', ""}, // 1
+    {"MEDFARMA COMÉRCIO DE PRODUTOS FARMACÊUTICOS LTDA", "MEDFARMA", "03155791", "SP", 35, "060", 'N',
+     ""},                                                                                          // 2
+    {"DISTRIBUIDORA \"BOA SAUDE\" LTDA", "BOA SAUDE", "14220397", "SP", 35, "060", 'N', ""},       // 3
+    {"LABORATÓRIO VITAFARMA S.A.", "VITAFARMA", "61150286", "SP", 35, "010", 'N', ""},             // 4
+    {"D'ÁVILA DISTRIBUIDORA DE COSMÉTICOS LTDA", "D'ÁVILA", "22684130", "SP", 35, "060", 'N', ""}, // 5
     {"NORTE MINAS DISTRIBUIDORA FARMACÊUTICA LTDA", "NORTE MINAS", "17256512", "MG", 31, "60", 'N',
-     "062.307.904/0081"},                                                                                   // 6
-    {"NEOMED IND. FARMACÊUTICA LTDA", "NEOMED", "02814497", "GO", 52, "10", 'N', "10.418.695-3"},          // 7
-    {"PARANÁ FARMA DISTRIBUIDORA LTDA", "PARANÁ FARMA", "76492701", "PR", 41, "060", 'N', "901.23456-71"}, // 8
-    {"CENTRAL DE DROGAS CAMPINAS LTDA EPP", "CENTRAL DROGAS", "50864215", "SP", 35, "060", 'S', ""},        // 9
-    {"ATACADO SAÚDE & BELEZA LTDA", "SAÚDE & BELEZA", "09713548", "SP", 35, "060", 'N', ""},                // 10
-    {"DERMACLIN COSMÉTICOS LTDA", "DERMACLIN", "03848445", "SP", 35, "010", 'N', ""},                       // 11
+     "062.307.904/0081"},                                                                         // 6
+    {"NEOMED IND. FARMACÊUTICA LTDA", "NEOMED", "02814497", "GO", 52, "10", 'N', "10.418.695-3"}, // 7
+    {"PARANÁ FARMA DISTRIBUIDORA LTDA", "PARANÁ FARMA", "76492701", "PR", 41, "060", 'N',
+     "901.23456-71"},                                                                                // 8
+    {"CENTRAL DE DROGAS CAMPINAS LTDA EPP", "CENTRAL DROGAS", "50864215", "SP", 35, "060", 'S', ""}, // 9
+    {"ATACADO SAÚDE & BELEZA LTDA", "SAÚDE & BELEZA", "09713548", "SP", 35, "060", 'N', ""},         // 10
+    {"DERMACLIN COSMÉTICOS LTDA", "DERMACLIN", "03848445", "SP", 35, "010", 'N', ""},                // 11
 };
 constexpr int kNumFornecedores = static_cast<int>(sizeof kFornecedores / sizeof kFornecedores[0]);
 constexpr int kFornecedorBoaSaude = 3, kFornecedorDavila = 5, kFornecedorApagado = 9;
 constexpr int kUltimoDiaApagado = 75; // the deleted supplier sold until mid-January
-constexpr int kMatriz = 0;           // source of an order: 0 the head office, otherwise a supplier id
+constexpr int kMatriz = 0;            // source of an order: 0 the head office, otherwise a supplier id
 
 // ------------------------------------------------------------------------------------------------
 // Products and the outcome each one is built for (see the top of the file)
@@ -621,18 +767,28 @@ enum class TPerfil : uint8_t {
 
 TPerfil PerfilDoProduto(int id) {
     int s = (id - 1) % 50 + 1;
-    if (s <= 31) return TPerfil::Regular;
-    if (s <= 35) return TPerfil::SemImposto;
-    if (s <= 40) return TPerfil::Parcial;
-    if (s <= 43) return TPerfil::SemNota;
-    if (s == 44) return TPerfil::Ajuste;
-    if (s <= 47) return TPerfil::Zerado;
-    if (s == 48) return TPerfil::Negativo;
-    if (s == 49) return TPerfil::SemMovimento;
+    if (s <= 31)
+        return TPerfil::Regular;
+    if (s <= 35)
+        return TPerfil::SemImposto;
+    if (s <= 40)
+        return TPerfil::Parcial;
+    if (s <= 43)
+        return TPerfil::SemNota;
+    if (s == 44)
+        return TPerfil::Ajuste;
+    if (s <= 47)
+        return TPerfil::Zerado;
+    if (s == 48)
+        return TPerfil::Negativo;
+    if (s == 49)
+        return TPerfil::SemMovimento;
     return TPerfil::ForaDaPesquisa;
 }
 
-int Casa(int id) { return (id - 1) % 50 + 1; }
+int Casa(int id) {
+    return (id - 1) % 50 + 1;
+}
 
 struct TProduto {
     int id = 0;
@@ -643,18 +799,18 @@ struct TProduto {
     char tipo = 'P';
     char apagado = 'N';
     int grupo = 0, grupoPrecos = 0, espec = 0, fabricante = 0, principio = 0, classe = 0, contado = 0;
-    int64_t preco = 0;     // cents
-    int64_t custo4 = 0;    // ten-thousandths of a real
-    int64_t baseUnit = 0;  // cents: retained base of one unit
+    int64_t preco = 0;    // cents
+    int64_t custo4 = 0;   // ten-thousandths of a real
+    int64_t baseUnit = 0; // cents: retained base of one unit
     TPerfil perfil = TPerfil::Regular;
-    int fonte = 1;         // main source of its purchases (kMatriz: transfers)
-    int fonteAlt = 2;      // another supplier
+    int fonte = 1;    // main source of its purchases (kMatriz: transfers)
+    int fonteAlt = 2; // another supplier
 };
 
 // Stock of one product at one branch during the simulation
 struct TEstoque {
     int saldo = 0;
-    int peso = 0;       // share of the branch's sales
+    int peso = 0; // share of the branch's sales
     int pontoPedido = 1;
     int lote = 5;
     bool pendente = false;
@@ -669,7 +825,7 @@ struct TEstoque {
 struct TItem {
     int produto = 0;
     int quant = 0;
-    int64_t unit4 = 0; // ten-thousandths
+    int64_t unit4 = 0;                                       // ten-thousandths
     int64_t frete = 0, seguro = 0, outras = 0, desconto = 0; // cents, item totals
     char st[4] = "060";
     const char* cfop = "1403";
@@ -685,11 +841,11 @@ struct TNota {
     int emissao = 0;
     int entrada = -1; // -1: no entry date
     char tipo = 'E';
-    int fonte = 0;    // kMatriz, a supplier id, or -1 the branch itself (sales)
+    int fonte = 0; // kMatriz, a supplier id, or -1 the branch itself (sales)
     int filialTrans = 0;
     char apagado = 'N', cancelada = 'N';
     int pctFrete = 0, pctSeguro = 0, pctOutras = 0, pctDesconto = 0;
-    int origem = -1;  // the invoice it copies (the head office's twin of a transfer)
+    int origem = -1; // the invoice it copies (the head office's twin of a transfer)
     std::string chave;
     std::vector<TItem> itens;
 };
@@ -726,7 +882,8 @@ long long PesoDoDia(int dia) {
 long long SomaPesosDias() {
     static const long long soma = [] {
         long long t = 0;
-        for (int d = 0; d < kDias; ++d) t += PesoDoDia(d);
+        for (int d = 0; d < kDias; ++d)
+            t += PesoDoDia(d);
         return t;
     }();
     return soma;
@@ -735,7 +892,8 @@ long long SomaPesosDias() {
 // Each source invoices on fixed weekdays (day 0 was a Sunday): the head office on Tuesdays and
 // Fridays, the large distributors from Monday to Saturday, the others once or twice a week.
 unsigned DiasDeEntrega(int fonte) {
-    constexpr unsigned seg = 1u << 1, ter = 1u << 2, qua = 1u << 3, qui = 1u << 4, sex = 1u << 5, sab = 1u << 6;
+    constexpr unsigned seg = 1u << 1, ter = 1u << 2, qua = 1u << 3, qui = 1u << 4, sex = 1u << 5,
+                       sab = 1u << 6;
     static const unsigned dias[kNumFornecedores + 1] = {
         ter | sex,                         // head office
         seg | ter | qua | qui | sex | sab, // 1
@@ -771,7 +929,8 @@ private:
     void Vendas(int fi, int dia);
     bool Vender(int fi, int p, int quant, int64_t segundo);
     void Repor(int fi, int dia);
-    int Pedir(int fi, int p, int dia, int quant, int fonte = -1, bool doisItens = false, int emissaoFixa = -1);
+    int Pedir(int fi, int p, int dia, int quant, int fonte = -1, bool doisItens = false,
+              int emissaoFixa = -1);
     int AjustarEmissao(int p, int emissao);
     static int ProximaEntrega(int fonte, int dia);
     int NotaAberta(int fi, int fonte, int emissao);
@@ -817,7 +976,8 @@ void TDemo::Gerar() {
         m_notasAbertas.clear();
         m_movs.clear();
         std::fill(std::begin(m_proximaNota), std::end(m_proximaNota), 0);
-        for (int f = 1; f <= kNumFornecedores; ++f) m_numeroFornecedor[f] = 10000 + f * 7919 % 90000;
+        for (int f = 1; f <= kNumFornecedores; ++f)
+            m_numeroFornecedor[f] = 10000 + f * 7919 % 90000;
         m_numeroMatriz = 88000;
         m_numeroVenda[0] = 15200;
         m_numeroVenda[1] = 4300;
@@ -827,9 +987,11 @@ void TDemo::Gerar() {
         Completar();
         long long movs = static_cast<long long>(m_movs.size());
         long long itens = 0;
-        for (const TNota& n : m_notas) itens += static_cast<long long>(n.itens.size());
+        for (const TNota& n : m_notas)
+            itens += static_cast<long long>(n.itens.size());
         auto perto = [](long long v, long long alvo) { return v * 50 >= alvo * 49 && v * 50 <= alvo * 51; };
-        if (passo == 4 || (perto(movs, m_op.movimentos) && perto(itens, m_op.itens))) break;
+        if (passo == 4 || (perto(movs, m_op.movimentos) && perto(itens, m_op.itens)))
+            break;
         m_fatorVendas = std::clamp(m_fatorVendas * m_op.movimentos / std::max(1LL, movs), 250LL, 8000LL);
         m_fatorPedidos = std::clamp(m_fatorPedidos * m_op.itens / std::max(1LL, itens), 250LL, 8000LL);
     }
@@ -885,17 +1047,33 @@ void TDemo::Catalogo() {
         uint64_t a = m_rnd.Abaixo(100);
         if (a < 3) {
             switch (m_rnd.Abaixo(5)) {
-            case 0: p.grupo = kGruposApagados[m_rnd.Abaixo(2)]; break;
-            case 1: p.grupoPrecos = kGrupoPrecosApagado; break;
-            case 2: p.espec = kEspecApagada; break;
-            case 3: p.fabricante = kFabricanteApagado; break;
-            default: p.classe = 19; break;
+            case 0:
+                p.grupo = kGruposApagados[m_rnd.Abaixo(2)];
+                break;
+            case 1:
+                p.grupoPrecos = kGrupoPrecosApagado;
+                break;
+            case 2:
+                p.espec = kEspecApagada;
+                break;
+            case 3:
+                p.fabricante = kFabricanteApagado;
+                break;
+            default:
+                p.classe = 19;
+                break;
             }
         } else if (a < 5) {
             switch (m_rnd.Abaixo(3)) {
-            case 0: p.grupo = 0; break;
-            case 1: p.fabricante = 999; break;
-            default: p.principio = 0; break;
+            case 0:
+                p.grupo = 0;
+                break;
+            case 1:
+                p.fabricante = 999;
+                break;
+            default:
+                p.principio = 0;
+                break;
             }
         }
         p.contado = m_rnd.PorMil(150) ? 1 : 0;
@@ -911,19 +1089,26 @@ void TDemo::Catalogo() {
             p.fonte = static_cast<int>(m_rnd.Abaixo(kNumFornecedores)) + 1;
         p.fonteAlt = static_cast<int>(m_rnd.Abaixo(kNumFornecedores)) + 1;
         int casa = Casa(p.id);
-        if (casa == 2) p.fonte = kMatriz;
-        if (casa == 3 || casa == 37) p.fonte = kFornecedorBoaSaude;
-        if (casa == 5) p.fonte = kFornecedorDavila;
-        if (casa == 7 && p.fonte == kMatriz) p.fonte = 1;
-        if (p.fonte == kFornecedorApagado && casa <= 40) p.fonte = 2; // it sells only until January
-        if (p.fonteAlt == p.fonte || p.fonteAlt == kFornecedorApagado) p.fonteAlt = p.fonte == 1 ? 2 : 1;
+        if (casa == 2)
+            p.fonte = kMatriz;
+        if (casa == 3 || casa == 37)
+            p.fonte = kFornecedorBoaSaude;
+        if (casa == 5)
+            p.fonte = kFornecedorDavila;
+        if (casa == 7 && p.fonte == kMatriz)
+            p.fonte = 1;
+        if (p.fonte == kFornecedorApagado && casa <= 40)
+            p.fonte = 2; // it sells only until January
+        if (p.fonteAlt == p.fonte || p.fonteAlt == kFornecedorApagado)
+            p.fonteAlt = p.fonte == 1 ? 2 : 1;
     }
 }
 
 void TDemo::ProdutoMedicamento(TProduto& p) {
     const TMedicamento& m = kMedicamentos[m_rnd.Abaixo(kNumMedicamentos)];
     int nAp = 0;
-    while (nAp < 3 && m.apresentacoes[nAp].texto) ++nAp;
+    while (nAp < 3 && m.apresentacoes[nAp].texto)
+        ++nAp;
     const TApresentacao& ap = m.apresentacoes[m_rnd.Abaixo(static_cast<uint64_t>(nAp))];
     int tipo = static_cast<int>(m_rnd.Abaixo(100)); // generic, similar, reference
     p.fabricante = static_cast<int>(m_rnd.Abaixo(6)) + 1;
@@ -958,7 +1143,8 @@ void TDemo::ProdutoMedicamento(TProduto& p) {
     p.grupoPrecos = static_cast<int>(m_rnd.Abaixo(3)) + 1;
     bool caro = m_rnd.Abaixo(100) < 25;
     p.preco = caro ? m_rnd.Faixa(2990, 12990) : m_rnd.Faixa(390, 2990);
-    if (p.espec == kEspecReferencia) p.preco = p.preco * 16 / 10;
+    if (p.espec == kEspecReferencia)
+        p.preco = p.preco * 16 / 10;
     p.preco = p.preco / 10 * 10 + 9; // prices end in 9 cents
     int64_t pct = m_rnd.Faixa(48, 66);
     p.custo4 = p.preco * pct + m_rnd.Faixa(0, 99);
@@ -969,7 +1155,8 @@ void TDemo::ProdutoMedicamento(TProduto& p) {
     barras += t;
     barras += DigitoGtin(barras);
     uint64_t g = m_rnd.Abaixo(100);
-    if (g < 2) return; // no bar code
+    if (g < 2)
+        return; // no bar code
     p.barras = barras;
     if (g < 72)
         p.gtin14 = "0" + barras;
@@ -982,8 +1169,10 @@ void TDemo::ProdutoMedicamento(TProduto& p) {
 void TDemo::ProdutoCosmetico(TProduto& p) {
     const TCosmetico& c = kCosmeticos[m_rnd.Abaixo(kNumCosmeticos)];
     int nVar = 0, nTam = 0;
-    while (nVar < 5 && c.variantes[nVar]) ++nVar;
-    while (nTam < 3 && c.tamanhos[nTam]) ++nTam;
+    while (nVar < 5 && c.variantes[nVar])
+        ++nVar;
+    while (nTam < 3 && c.tamanhos[nTam])
+        ++nTam;
     const char* var = c.variantes[m_rnd.Abaixo(static_cast<uint64_t>(nVar))];
     const char* tam = c.tamanhos[m_rnd.Abaixo(static_cast<uint64_t>(nTam))];
     p.fabricante = c.fabricantes[m_rnd.Abaixo(2)];
@@ -1006,7 +1195,8 @@ void TDemo::ProdutoCosmetico(TProduto& p) {
     barras += t;
     barras += DigitoGtin(barras);
     p.barras = barras;
-    if (m_rnd.Abaixo(100) < 70) p.gtin14 = "0" + barras;
+    if (m_rnd.Abaixo(100) < 70)
+        p.gtin14 = "0" + barras;
 }
 
 // ------------------------------------------------------------------------------------------------
@@ -1017,7 +1207,8 @@ void TDemo::PrepararFiliais() {
     // each transfer), and about 2.5 % of extra rows (codes that do not move stock, deleted rows)
     long long itens = m_op.itens;
     long long vendas = (m_op.movimentos - itens * 6 / 5) * 1000 / 1025;
-    if (vendas < m_op.movimentos / 4) vendas = m_op.movimentos / 4;
+    if (vendas < m_op.movimentos / 4)
+        vendas = m_op.movimentos / 4;
     vendas = vendas * m_fatorVendas / 1000;
     m_vendasAlvo[0] = vendas * 7 / 10;
     m_vendasAlvo[1] = vendas - m_vendasAlvo[0];
@@ -1038,18 +1229,26 @@ void TDemo::PrepararFiliais() {
             bool carrega = m_rnd.Abaixo(100) < 75;
             switch (p.perfil) {
             case TPerfil::SemMovimento:
-            case TPerfil::ForaDaPesquisa: e.peso = 0; break;
+            case TPerfil::ForaDaPesquisa:
+                e.peso = 0;
+                break;
             case TPerfil::Parcial:
             case TPerfil::SemNota:
-            case TPerfil::Ajuste: e.peso = fi == 0 ? m_rnd.Faixa(1, 8) : (carrega ? pesoComum : 0); break;
-            default: e.peso = fi == 0 || carrega ? pesoComum : 0; break;
+            case TPerfil::Ajuste:
+                e.peso = fi == 0 ? m_rnd.Faixa(1, 8) : (carrega ? pesoComum : 0);
+                break;
+            default:
+                e.peso = fi == 0 || carrega ? pesoComum : 0;
+                break;
             }
             somaPesos += e.peso;
         }
-        if (somaPesos == 0) somaPesos = 1;
+        if (somaPesos == 0)
+            somaPesos = 1;
         // one order brings about (units sold / items) units, whatever the product's pace
         long long loteBase = 141 * m_vendasAlvo[fi] / (100 * std::max(1LL, itensFilial[fi]));
-        if (loteBase < 2) loteBase = 2;
+        if (loteBase < 2)
+            loteBase = 2;
         m_pesoAcumulado[fi].assign(m_produtos.size(), 0);
         int64_t acum = 0;
         for (size_t i = 0; i < m_produtos.size(); ++i) {
@@ -1057,7 +1256,8 @@ void TDemo::PrepararFiliais() {
             TEstoque& e = est[i];
             acum += e.peso;
             m_pesoAcumulado[fi][i] = acum;
-            if (e.peso == 0) continue;
+            if (e.peso == 0)
+                continue;
             long long unidades = 141 * m_vendasAlvo[fi] * e.peso / (100 * somaPesos);
             // enough for the days until the source's next delivery and the days the goods take
             int intervalo = 7 / std::popcount(DiasDeEntrega(p.fonte));
@@ -1065,7 +1265,8 @@ void TDemo::PrepararFiliais() {
             e.lote = static_cast<int>(std::max(2LL, loteBase * m_rnd.Faixa(70, 130) / 100));
             long long antes = unidades * kDiaInventario / kDias;
             if (fi == 1) {
-                if (m_rnd.Abaixo(2) == 0) e.saldo = m_rnd.Faixa(1, 20);
+                if (m_rnd.Abaixo(2) == 0)
+                    e.saldo = m_rnd.Faixa(1, 20);
                 continue;
             }
             switch (p.perfil) {
@@ -1084,7 +1285,8 @@ void TDemo::PrepararFiliais() {
                 e.qtdAjuste = m_rnd.Faixa(12, 40);
                 e.limiteAntes = e.qtdAjuste - 2;
                 break;
-            default: break;
+            default:
+                break;
             }
         }
     }
@@ -1134,8 +1336,10 @@ void TDemo::Simular() {
                 // a 24-hour branch: sales at the very edge of the inventory date
                 int vendidas = 0;
                 for (size_t i = 0; i < m_produtos.size() && vendidas < 2; ++i) {
-                    if (m_produtos[i].perfil != TPerfil::Regular || m_estoque[0][i].saldo <= 0) continue;
-                    if (Vender(0, static_cast<int>(i), 1, int64_t(dia) * kSegundosDia + vendidas)) ++vendidas;
+                    if (m_produtos[i].perfil != TPerfil::Regular || m_estoque[0][i].saldo <= 0)
+                        continue;
+                    if (Vender(0, static_cast<int>(i), 1, int64_t(dia) * kSegundosDia + vendidas))
+                        ++vendidas;
                 }
             }
             Vendas(fi, dia);
@@ -1167,7 +1371,8 @@ void TDemo::Simular() {
                         Pedir(0, p, dia, q, m_produtos[i].fonte, false, dia + 1);
                         Pedir(0, p, dia, q + 2, m_produtos[i].fonteAlt, false, dia + 1);
                     }
-                    if (casa == 12 && dia == 85) Pedir(0, p, dia, m_rnd.Faixa(6, 14), -1, true, dia + 1);
+                    if (casa == 12 && dia == 85)
+                        Pedir(0, p, dia, m_rnd.Faixa(6, 14), -1, true, dia + 1);
                 }
             }
             Repor(fi, dia);
@@ -1178,7 +1383,8 @@ void TDemo::Simular() {
 void TDemo::Chegadas(int fi, int dia) {
     for (const auto& [n, k] : m_chegadas[static_cast<size_t>(dia)]) {
         const TNota& nota = m_notas[static_cast<size_t>(n)];
-        if (nota.filial != kFiliais[fi]) continue;
+        if (nota.filial != kFiliais[fi])
+            continue;
         const TItem& it = nota.itens[static_cast<size_t>(k)];
         TEstoque& e = m_estoque[fi][static_cast<size_t>(it.produto - 1)];
         e.saldo += it.quant;
@@ -1194,7 +1400,8 @@ void TDemo::Chegadas(int fi, int dia) {
 void TDemo::Vendas(int fi, int dia) {
     const long long eventos = m_vendasAlvo[fi] * PesoDoDia(dia) / SomaPesosDias();
     const std::vector<int64_t>& acum = m_pesoAcumulado[fi];
-    if (acum.empty() || acum.back() == 0) return;
+    if (acum.empty() || acum.back() == 0)
+        return;
     for (long long ev = 0; ev < eventos; ++ev) {
         int64_t alvo = static_cast<int64_t>(m_rnd.Abaixo(static_cast<uint64_t>(acum.back())));
         int p = static_cast<int>(std::upper_bound(acum.begin(), acum.end(), alvo) - acum.begin());
@@ -1209,15 +1416,19 @@ bool TDemo::Vender(int fi, int p, int quant, int64_t segundo) {
     TEstoque& e = m_estoque[fi][static_cast<size_t>(p)];
     int filial = kFiliais[fi];
     bool antes = segundo <= kCorte;
-    if (fi == 0 && antes && e.vendidoAntes + quant > e.limiteAntes) return false;
+    if (fi == 0 && antes && e.vendidoAntes + quant > e.limiteAntes)
+        return false;
     if (e.saldo < quant) {
-        if (e.saldo <= 0) return false;
+        if (e.saldo <= 0)
+            return false;
         quant = e.saldo;
     }
     e.saldo -= quant;
-    if (antes) e.vendidoAntes += quant;
+    if (antes)
+        e.vendidoAntes += quant;
     Mov(segundo, p + 1, filial, filial, 'S', quant, kOperVenda, ++m_cupom[fi]);
-    if (m_rnd.PorMil(4)) NotaDeVenda(fi, p, quant, static_cast<int>(segundo / kSegundosDia), m_movs.back());
+    if (m_rnd.PorMil(4))
+        NotaDeVenda(fi, p, quant, static_cast<int>(segundo / kSegundosDia), m_movs.back());
     if (m_rnd.PorMil(12)) {
         // a row of an operation that does not move the stock on hand
         uint8_t oper = kOperSemEstoque[m_rnd.Abaixo(4)];
@@ -1264,7 +1475,8 @@ void TDemo::Repor(int fi, int dia) {
     std::vector<TEstoque>& est = m_estoque[fi];
     for (size_t i = 0; i < est.size(); ++i) {
         TEstoque& e = est[i];
-        if (e.peso == 0 || e.pendente || e.saldo > e.pontoPedido) continue;
+        if (e.peso == 0 || e.pendente || e.saldo > e.pontoPedido)
+            continue;
         Pedir(fi, static_cast<int>(i), dia, e.pontoPedido + e.lote - e.saldo);
     }
 }
@@ -1276,31 +1488,43 @@ int TDemo::AjustarEmissao(int p, int emissao) {
     int chegadaMaxima = emissao + kPrazoMaximo;
     switch (m_produtos[static_cast<size_t>(p)].perfil) {
     case TPerfil::SemNota:
-    case TPerfil::Ajuste: adiar = emissao <= kDiaInventario; break;
+    case TPerfil::Ajuste:
+        adiar = emissao <= kDiaInventario;
+        break;
     case TPerfil::Zerado:
-    case TPerfil::Negativo: adiar = emissao <= kDiaInventario && chegadaMaxima >= kDiaInventario - 20; break;
-    case TPerfil::Parcial: adiar = emissao <= kDiaInventario && chegadaMaxima >= kDiaInventario; break;
-    default: break;
+    case TPerfil::Negativo:
+        adiar = emissao <= kDiaInventario && chegadaMaxima >= kDiaInventario - 20;
+        break;
+    case TPerfil::Parcial:
+        adiar = emissao <= kDiaInventario && chegadaMaxima >= kDiaInventario;
+        break;
+    default:
+        break;
     }
     return adiar ? kDiaInventario + 1 : emissao;
 }
 
 int TDemo::ProximaEntrega(int fonte, int dia) {
-    while (!(DiasDeEntrega(fonte) & (1u << (dia % 7)))) ++dia;
+    while (!(DiasDeEntrega(fonte) & (1u << (dia % 7))))
+        ++dia;
     return dia;
 }
 
 int TDemo::Pedir(int fi, int p, int dia, int quant, int fonte, bool doisItens, int emissaoFixa) {
     const TProduto& prod = m_produtos[static_cast<size_t>(p)];
-    if (fonte < 0) fonte = prod.fonte;
-    if (fonte == kFornecedorApagado && dia + 1 > kUltimoDiaApagado) fonte = 1;
+    if (fonte < 0)
+        fonte = prod.fonte;
+    if (fonte == kFornecedorApagado && dia + 1 > kUltimoDiaApagado)
+        fonte = 1;
     int emissao = emissaoFixa >= 0 ? emissaoFixa : ProximaEntrega(fonte, dia + 1);
     if (fi == 0) {
         int ajustada = AjustarEmissao(p, emissao);
-        if (ajustada != emissao) emissao = ProximaEntrega(fonte, ajustada);
+        if (ajustada != emissao)
+            emissao = ProximaEntrega(fonte, ajustada);
     }
     int n = NotaAberta(fi, fonte, emissao);
-    if (n < 0) return -1;
+    if (n < 0)
+        return -1;
     TNota& nota = m_notas[static_cast<size_t>(n)];
     auto chegada = static_cast<size_t>(nota.entrada);
     if (doisItens) {
@@ -1310,7 +1534,8 @@ int TDemo::Pedir(int fi, int p, int dia, int quant, int fonte, bool doisItens, i
         TItem outro = NovoItem(nota, p, quant - q1);
         outro.unit4 = nota.itens.back().unit4 + 1250; // the second line carries another unit value
         int64_t total = TotalItem(outro);
-        if (outro.baseRet > 0) outro.icmsRet = std::max<int64_t>(0, outro.baseRet * 18 / 100 - total * 18 / 100);
+        if (outro.baseRet > 0)
+            outro.icmsRet = std::max<int64_t>(0, outro.baseRet * 18 / 100 - total * 18 / 100);
         nota.itens.push_back(outro);
     } else {
         nota.itens.push_back(NovoItem(nota, p, quant));
@@ -1328,9 +1553,11 @@ int TDemo::Pedir(int fi, int p, int dia, int quant, int fonte, bool doisItens, i
 int TDemo::NotaAberta(int fi, int fonte, int emissao) {
     auto chave = std::make_tuple(fi, fonte, emissao);
     auto it = m_notasAbertas.find(chave);
-    if (it != m_notasAbertas.end()) return it->second;
+    if (it != m_notasAbertas.end())
+        return it->second;
     int chegada = emissao + m_rnd.Faixa(0, kPrazoMaximo);
-    if (chegada >= kDias) return -1;
+    if (chegada >= kDias)
+        return -1;
     TNota n;
     n.filial = kFiliais[fi];
     n.id = ++m_proximaNota[n.filial];
@@ -1346,10 +1573,14 @@ int TDemo::NotaAberta(int fi, int fonte, int emissao) {
         n.tipo = 'E';
         n.num = ++m_numeroFornecedor[fonte];
         int a = static_cast<int>(m_rnd.Abaixo(100));
-        if (a < 10) n.pctFrete = m_rnd.Faixa(1, 4);
-        if (a >= 5 && a < 8) n.pctSeguro = 1;
-        if (a >= 20 && a < 24) n.pctOutras = m_rnd.Faixa(1, 2);
-        if (a >= 40 && a < 48) n.pctDesconto = m_rnd.Faixa(2, 10);
+        if (a < 10)
+            n.pctFrete = m_rnd.Faixa(1, 4);
+        if (a >= 5 && a < 8)
+            n.pctSeguro = 1;
+        if (a >= 20 && a < 24)
+            n.pctOutras = m_rnd.Faixa(1, 2);
+        if (a >= 40 && a < 48)
+            n.pctDesconto = m_rnd.Faixa(2, 10);
     }
     int idx = static_cast<int>(m_notas.size());
     m_notas.push_back(std::move(n));
@@ -1403,7 +1634,8 @@ TItem TDemo::NovoItem(const TNota& n, int p, int quant) {
 void TDemo::Completar() {
     size_t originais = m_notas.size();
     for (size_t i = 0; i < originais; ++i) {
-        if (m_notas[i].itens.empty()) continue;
+        if (m_notas[i].itens.empty())
+            continue;
         char tipo = m_notas[i].tipo;
         if (tipo == 'E' || tipo == 'R') {
             bool apagada = m_rnd.PorMil(15);
@@ -1440,7 +1672,8 @@ void TDemo::Completar() {
     // the head office keeps its own record of every transfer it sent
     size_t total = m_notas.size();
     for (size_t i = 0; i < total; ++i) {
-        if (m_notas[i].tipo != 'R' || m_notas[i].apagado == 'S' || m_notas[i].itens.empty()) continue;
+        if (m_notas[i].tipo != 'R' || m_notas[i].apagado == 'S' || m_notas[i].itens.empty())
+            continue;
         TNota t = m_notas[i];
         t.filialTrans = t.filial;
         t.filial = 1;
@@ -1448,9 +1681,11 @@ void TDemo::Completar() {
         t.tipo = 'T';
         t.entrada = -1;
         t.origem = static_cast<int>(i);
-        t.itens.erase(std::remove_if(t.itens.begin(), t.itens.end(), [](const TItem& x) { return x.apagado == 'S'; }),
-                      t.itens.end());
-        for (TItem& it : t.itens) it.cfop = "5409";
+        t.itens.erase(
+            std::remove_if(t.itens.begin(), t.itens.end(), [](const TItem& x) { return x.apagado == 'S'; }),
+            t.itens.end());
+        for (TItem& it : t.itens)
+            it.cfop = "5409";
         m_notas.push_back(std::move(t));
     }
     // the head office's twin and a deleted duplicate carry the key of the invoice they copy
@@ -1465,17 +1700,21 @@ void TDemo::Completar() {
     }
     std::stable_sort(m_notas.begin(), m_notas.end(),
                      [](const TNota& a, const TNota& b) { return a.filial < b.filial; });
-    std::stable_sort(m_movs.begin(), m_movs.end(), [](const TMov& a, const TMov& b) { return a.segundo < b.segundo; });
+    std::stable_sort(m_movs.begin(), m_movs.end(),
+                     [](const TMov& a, const TMov& b) { return a.segundo < b.segundo; });
 }
 
 std::string TDemo::CnpjEmitente(const TNota& n) const {
-    if (n.tipo == 'S') return m_cnpjFilial[n.filial];
-    if (n.fonte == kMatriz) return m_cnpjFilial[1];
+    if (n.tipo == 'S')
+        return m_cnpjFilial[n.filial];
+    if (n.fonte == kMatriz)
+        return m_cnpjFilial[1];
     return m_cnpjFornecedor[static_cast<size_t>(n.fonte)];
 }
 
 int TDemo::CodigoUF(const TNota& n) const {
-    if (n.tipo == 'S' || n.fonte == kMatriz) return 35;
+    if (n.tipo == 'S' || n.fonte == kMatriz)
+        return 35;
     return kFornecedores[n.fonte - 1].cUF;
 }
 
@@ -1483,14 +1722,16 @@ int TDemo::CodigoUF(const TNota& n) const {
 bool TDemo::Escrever() {
     TSaida s;
     char cab[256];
-    std::snprintf(cab, sizeof cab,
-                  "-- Demo branch database written by rst-gerar-demo --produtos %d --movimentos %lld --itens %lld "
-                  "--semente %llu\n",
-                  m_op.produtos, m_op.movimentos, m_op.itens, static_cast<unsigned long long>(m_op.semente));
+    std::snprintf(
+        cab, sizeof cab,
+        "-- Demo branch database written by rst-gerar-demo --produtos %d --movimentos %lld --itens %lld "
+        "--semente %llu\n",
+        m_op.produtos, m_op.movimentos, m_op.itens, static_cast<unsigned long long>(m_op.semente));
     s.Texto() += cab;
     {
         TInsert t(s, "filial",
-                  "filial_id, nome, fantasia, cgc, inscr, endereco, cidade, uf, cod_regime_tribut, conta_analitica_inv, "
+                  "filial_id, nome, fantasia, cgc, inscr, endereco, cidade, uf, cod_regime_tribut, "
+                  "conta_analitica_inv, "
                   "apagado");
         t.Linha().Int(1).Txt("DROGARIA BOM JESUS LTDA").Txt("DROGARIA BOM JESUS - MATRIZ");
         t.Txt(CnpjFormatado(m_cnpjFilial[1])).Txt(m_ieFilial[1]).Txt("AV. CELSO GARCIA, 1820");
@@ -1509,14 +1750,22 @@ bool TDemo::Escrever() {
         TInsert t(s, "grupo", "grupo_id, descricao, desc_arvore, grupo_pai_id, apagado");
         int id = 0;
         for (const TGrupo& g : kGrupos) {
-            t.Linha().Int(++id).Txt(W(g.descricao)).Txt(W(g.arvore)).Int(g.pai).Txt(std::string(1, g.apagado));
+            t.Linha()
+                .Int(++id)
+                .Txt(W(g.descricao))
+                .Txt(W(g.arvore))
+                .Int(g.pai)
+                .Txt(std::string(1, g.apagado));
             t.FimLinha();
         }
     }
     auto lookups = [&](const char* tabela, const char* colunas, const TLookup* l, size_t n) {
         TInsert t(s, tabela, colunas);
         for (size_t i = 0; i < n; ++i) {
-            t.Linha().Int(static_cast<long long>(i) + 1).Txt(W(l[i].descricao)).Txt(std::string(1, l[i].apagado));
+            t.Linha()
+                .Int(static_cast<long long>(i) + 1)
+                .Txt(W(l[i].descricao))
+                .Txt(std::string(1, l[i].apagado));
             t.FimLinha();
         }
     };
@@ -1545,9 +1794,10 @@ bool TDemo::Escrever() {
         }
     }
     {
-        TInsert t(s, "produto",
-                  "produto_id, descricao, barras, gtin14, unidade, ncm, tipo, grupo_id, grupo_precos_id, espec_id, "
-                  "fabricantes_id, principio_ativo_id, classe_terapeutica_id, contado, preco_venda, apagado");
+        TInsert t(
+            s, "produto",
+            "produto_id, descricao, barras, gtin14, unidade, ncm, tipo, grupo_id, grupo_precos_id, espec_id, "
+            "fabricantes_id, principio_ativo_id, classe_terapeutica_id, contado, preco_venda, apagado");
         for (const TProduto& p : m_produtos) {
             t.Linha().Int(p.id).Txt(p.descricao).Txt(p.barras).Txt(p.gtin14).Txt(p.unidade).Txt(p.ncm);
             t.Txt(std::string(1, p.tipo)).Int(p.grupo).Int(p.grupoPrecos).Int(p.espec).Int(p.fabricante);
@@ -1558,7 +1808,8 @@ bool TDemo::Escrever() {
     {
         TInsert t(s, "estoque_minimo", "produto_id, estoque, estoque_min, estoque_max");
         for (size_t i = 0; i < m_produtos.size(); ++i) {
-            if (m_produtos[i].perfil == TPerfil::SemMovimento) continue;
+            if (m_produtos[i].perfil == TPerfil::SemMovimento)
+                continue;
             const TEstoque& e = m_estoque[0][i];
             bool carregado = e.peso > 0;
             t.Linha().Int(static_cast<long long>(i) + 1).Int(e.saldo).Int(carregado ? e.pontoPedido : 0);
@@ -1577,12 +1828,14 @@ bool TDemo::Escrever() {
     }
     {
         TInsert t(s, "nota_fiscal",
-                  "filial_id, nota_fiscal_id, num_nota, serie, modelo, chave, data_emissao, data_entrada, tipo_nota, "
+                  "filial_id, nota_fiscal_id, num_nota, serie, modelo, chave, data_emissao, data_entrada, "
+                  "tipo_nota, "
                   "fornece_id, filial_id_trans, valor_total, apagado, cancelada");
         for (const TNota& n : m_notas) {
             int64_t total = 0;
             for (const TItem& it : n.itens) {
-                if (it.apagado == 'S') continue;
+                if (it.apagado == 'S')
+                    continue;
                 total += TotalItem(it) + it.frete + it.seguro + it.outras - it.desconto + it.icmsSub;
             }
             t.Linha().Int(n.filial).Int(n.id).Int(n.num).Txt(std::to_string(n.serie)).Txt("55").Txt(n.chave);
@@ -1598,16 +1851,21 @@ bool TDemo::Escrever() {
     }
     long long nItens = 0;
     {
-        TInsert t(s, "nota_fiscal_item",
-                  "filial_id, nota_fiscal_id, nota_fiscal_item_id, produto_id, quant, valor_unit, valor_frete, "
-                  "valor_seguro, valor_outras, desc_val, st, cfop, base_calc_icms_sub, valor_icms_sub, "
-                  "base_calc_icms_sub_ret, valor_icms_sub_ret, apagado");
+        TInsert t(
+            s, "nota_fiscal_item",
+            "filial_id, nota_fiscal_id, nota_fiscal_item_id, produto_id, quant, valor_unit, valor_frete, "
+            "valor_seguro, valor_outras, desc_val, st, cfop, base_calc_icms_sub, valor_icms_sub, "
+            "base_calc_icms_sub_ret, valor_icms_sub_ret, apagado");
         for (const TNota& n : m_notas) {
             int k = 0;
             for (const TItem& it : n.itens) {
                 t.Linha().Int(n.filial).Int(n.id).Int(++k).Int(it.produto).Int(it.quant).Decimal(it.unit4, 4);
                 t.Centavos(it.frete).Centavos(it.seguro).Centavos(it.outras).Centavos(it.desconto).Txt(it.st);
-                t.Txt(it.cfop).Centavos(it.baseSub).Centavos(it.icmsSub).Centavos(it.baseRet).Centavos(it.icmsRet);
+                t.Txt(it.cfop)
+                    .Centavos(it.baseSub)
+                    .Centavos(it.icmsSub)
+                    .Centavos(it.baseRet)
+                    .Centavos(it.icmsRet);
                 t.Txt(std::string(1, it.apagado));
                 t.FimLinha();
                 ++nItens;
@@ -1616,11 +1874,16 @@ bool TDemo::Escrever() {
     }
     {
         TInsert t(s, "movment",
-                  "movment_id, filial_id, dafilial_id, produto_id, e_s, quanti_uni, data_hora, oper, documento, apagado");
+                  "movment_id, filial_id, dafilial_id, produto_id, e_s, quanti_uni, data_hora, oper, "
+                  "documento, apagado");
         long long id = 0;
         for (const TMov& m : m_movs) {
             t.Linha().Int(++id).Int(m.filial).Int(m.dafilial).Int(m.produto).Txt(std::string_view(&m.es, 1));
-            t.Int(m.quant).DataHora(m.segundo).Int(m.oper).Int(m.documento).Txt(std::string_view(&m.apagado, 1));
+            t.Int(m.quant)
+                .DataHora(m.segundo)
+                .Int(m.oper)
+                .Int(m.documento)
+                .Txt(std::string_view(&m.apagado, 1));
             t.FimLinha();
         }
     }

@@ -30,13 +30,16 @@ std::string Gerar(const std::string& argumentos) {
         (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "rst-gerar-demo").string();
     const std::string comando = "'" + programa + "' " + argumentos + " 2>/dev/null";
     FILE* f = popen(comando.c_str(), "r");
-    if (!f) throw std::runtime_error("cannot run " + programa);
+    if (!f)
+        throw std::runtime_error("cannot run " + programa);
     std::string saida;
     char buf[1 << 16];
     size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) saida.append(buf, n);
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+        saida.append(buf, n);
     int rc = pclose(f);
-    if (rc != 0) throw std::runtime_error(comando + " ended with status " + std::to_string(rc));
+    if (rc != 0)
+        throw std::runtime_error(comando + " ended with status " + std::to_string(rc));
     return saida;
 }
 
@@ -62,12 +65,24 @@ TEST(GeradorDemoTest, MesmosBytesEmCadaExecucaoSoInsertsEmLatin1) {
         ASSERT_TRUE(texto::ComecaCom(t, "INSERT INTO ")) << t.substr(0, 80);
         tabelas.insert(t.substr(12, t.find(' ', 12) - 12));
         size_t linhas = 0;
-        for (size_t p = t.find("\n("); p != std::string::npos; p = t.find("\n(", p + 1)) ++linhas;
+        for (size_t p = t.find("\n("); p != std::string::npos; p = t.find("\n(", p + 1))
+            ++linhas;
         EXPECT_LE(linhas, 1000u) << t.substr(0, 80);
     }
-    const std::set<std::string> esperadas = {
-        "filial", "grupo", "grupo_precos", "espec", "fabricantes", "principio_ativo", "classe_terapeutica",
-        "produto", "estoque_minimo", "movment", "fornece", "nota_fiscal", "nota_fiscal_item", "arqs_efd"};
+    const std::set<std::string> esperadas = {"filial",
+                                             "grupo",
+                                             "grupo_precos",
+                                             "espec",
+                                             "fabricantes",
+                                             "principio_ativo",
+                                             "classe_terapeutica",
+                                             "produto",
+                                             "estoque_minimo",
+                                             "movment",
+                                             "fornece",
+                                             "nota_fiscal",
+                                             "nota_fiscal_item",
+                                             "arqs_efd"};
     EXPECT_EQ(tabelas, esperadas);
     // accented text in Windows-1252 bytes, never in UTF-8
     EXPECT_NE(a.find(W("\"ÁCIDO ACETILSALICÍLICO\"")), std::string::npos);
@@ -82,7 +97,9 @@ struct TTamanho {
     const char* argumentos;
     long long produtos, movimentos, itens;
 };
-void PrintTo(const TTamanho& t, std::ostream* os) { *os << t.nome << " (" << t.argumentos << ")"; }
+void PrintTo(const TTamanho& t, std::ostream* os) {
+    *os << t.nome << " (" << t.argumentos << ")";
+}
 
 // What the calculation for branch 2 on 22/02/2016 finds for a product, by its place in each block
 // of 50 ids (the outcomes the generator documents at its top).
@@ -123,16 +140,18 @@ TEST_P(GeradorDemoCargaTest, CarregaECobreCadaDesfechoDoCalculo) {
     const long long itens = contar("SELECT COUNT(*) FROM nota_fiscal_item");
     EXPECT_NEAR(movimentos, t.movimentos, t.movimentos / 10);
     EXPECT_NEAR(itens, t.itens, t.itens / 10);
-    EXPECT_EQ(dm.ObterValor("SELECT GROUP_CONCAT(filial_id, cod_regime_tribut ORDER BY filial_id) FROM filial", "")
-                  .AsString(),
-              "1LP,2LP,3SN");
+    EXPECT_EQ(
+        dm.ObterValor("SELECT GROUP_CONCAT(filial_id, cod_regime_tribut ORDER BY filial_id) FROM filial", "")
+            .AsString(),
+        "1LP,2LP,3SN");
     // branch 2: purchases and transfers on both sides of the date, movements after it
-    EXPECT_EQ(dm.ObterValor("SELECT CONCAT(SUM(tipo_nota = \"E\" AND data_emissao <= \"2016-02-22\") > 0, "
-                            "SUM(tipo_nota = \"E\" AND data_emissao > \"2016-02-22\") > 0, "
-                            "SUM(tipo_nota = \"R\" AND data_emissao <= \"2016-02-22\") > 0, "
-                            "(SELECT COUNT(*) FROM movment WHERE filial_id = 2 AND data_hora > \"2016-02-23\") > 0) "
-                            "FROM nota_fiscal WHERE filial_id = 2 AND apagado = \"N\" AND cancelada = \"N\"",
-                            "")
+    EXPECT_EQ(dm.ObterValor(
+                    "SELECT CONCAT(SUM(tipo_nota = \"E\" AND data_emissao <= \"2016-02-22\") > 0, "
+                    "SUM(tipo_nota = \"E\" AND data_emissao > \"2016-02-22\") > 0, "
+                    "SUM(tipo_nota = \"R\" AND data_emissao <= \"2016-02-22\") > 0, "
+                    "(SELECT COUNT(*) FROM movment WHERE filial_id = 2 AND data_hora > \"2016-02-23\") > 0) "
+                    "FROM nota_fiscal WHERE filial_id = 2 AND apagado = \"N\" AND cancelada = \"N\"",
+                    "")
                   .AsString(),
               "1111");
 
@@ -168,7 +187,8 @@ TEST_P(GeradorDemoCargaTest, CarregaECobreCadaDesfechoDoCalculo) {
     for (long long id = 1; id <= t.produtos; ++id) {
         const int casa = static_cast<int>((id - 1) % 50 + 1);
         const TCasa* c = kCasas;
-        while (casa > c->ultima) ++c;
+        while (casa > c->ultima)
+            ++c;
         auto it = filial2.find(id);
         bool ok;
         if (c->status < 0) {
@@ -177,12 +197,15 @@ TEST_P(GeradorDemoCargaTest, CarregaECobreCadaDesfechoDoCalculo) {
             ok = it != filial2.end() && it->second.status == c->status;
             if (ok) {
                 const TResultado& r = it->second;
-                if (c->status == 1) ok = r.comprovada > 0 && r.comprovada < r.estoque;
-                if (c->ultima == 47 || c->ultima == 49) ok = r.estoque == 0;
+                if (c->status == 1)
+                    ok = r.comprovada > 0 && r.comprovada < r.estoque;
+                if (c->ultima == 47 || c->ultima == 49)
+                    ok = r.estoque == 0;
                 // a proven balance with a retained base has something to reimburse
                 if (std::string(c->temImposto) == "S" && r.estoque > 0)
                     ok = ok && r.temImposto == "S" && r.icms > TDinheiro();
-                if (std::string(c->temImposto) == "N") ok = ok && r.temImposto == "N" && r.icms == TDinheiro();
+                if (std::string(c->temImposto) == "N")
+                    ok = ok && r.temImposto == "N" && r.icms == TDinheiro();
             }
         }
         if (ok) {
@@ -190,10 +213,10 @@ TEST_P(GeradorDemoCargaTest, CarregaECobreCadaDesfechoDoCalculo) {
         } else if (++quantas <= 10) {
             divergencias += "product " + std::to_string(id) + " (" + c->caso + "): " +
                             (it == filial2.end() ? std::string("no result row")
-                                                 : "status " + std::to_string(it->second.status) + ", balance " +
-                                                       std::to_string(it->second.estoque) + ", proven " +
-                                                       std::to_string(it->second.comprovada) + ", tax " +
-                                                       it->second.temImposto) +
+                                                 : "status " + std::to_string(it->second.status) +
+                                                       ", balance " + std::to_string(it->second.estoque) +
+                                                       ", proven " + std::to_string(it->second.comprovada) +
+                                                       ", tax " + it->second.temImposto) +
                             "\n";
         }
     }
@@ -203,14 +226,16 @@ TEST_P(GeradorDemoCargaTest, CarregaECobreCadaDesfechoDoCalculo) {
     // branch 3, of the simplified regime, gets every status as well
     EXPECT_TRUE(calcular(3));
     std::set<long long> status3;
-    for (const auto& [id, r] : resultados()) status3.insert(r.status);
+    for (const auto& [id, r] : resultados())
+        status3.insert(r.status);
     EXPECT_EQ(status3, (std::set<long long>{0, 1, 2}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Tamanhos, GeradorDemoCargaTest,
-                         ::testing::Values(TTamanho{"demo", "", 400, 30000, 4000},
-                                           TTamanho{"pequena", "--produtos 120 --movimentos 6000 --itens 900 --semente 7",
-                                                    120, 6000, 900}),
-                         [](const ::testing::TestParamInfo<TTamanho>& i) { return std::string(i.param.nome); });
+INSTANTIATE_TEST_SUITE_P(
+    Tamanhos, GeradorDemoCargaTest,
+    ::testing::Values(TTamanho{"demo", "", 400, 30000, 4000},
+                      TTamanho{"pequena", "--produtos 120 --movimentos 6000 --itens 900 --semente 7", 120,
+                               6000, 900}),
+    [](const ::testing::TestParamInfo<TTamanho>& i) { return std::string(i.param.nome); });
 
 } // namespace
