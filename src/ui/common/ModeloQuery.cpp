@@ -101,5 +101,7 @@ QVariant TModeloQuery::data(const QModelIndex& i, int papel) const {
 QVariant TModeloQuery::headerData(int secao, Qt::Orientation o, int papel) const {
     if (o == Qt::Horizontal && papel == Qt::DisplayRole && secao >= 0 && secao < columnCount())
         return m_colunas[static_cast<size_t>(secao)].titulo;
+    // the narrow row indicator column shows no row numbers
+    if (o == Qt::Vertical && papel == Qt::DisplayRole) return QString();
     return QAbstractTableModel::headerData(secao, o, papel);
 }

@@ -63,6 +63,9 @@ TFFiltroGenerico2::TFFiltroGenerico2(QWidget* dono, TdmTorvane& dm, const std::s
     setWindowTitle(QStringLiteral("Filtro - Seleção de ") + tituloDescricao);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
+    QFont fonte(QStringLiteral("Arial"));
+    fonte.setPointSize(8);
+    setFont(fonte);
 
     auto* lay = new QVBoxLayout(this);
     lay->setContentsMargins(8, 8, 8, 8);
@@ -97,10 +100,10 @@ TFFiltroGenerico2::TFFiltroGenerico2(QWidget* dono, TdmTorvane& dm, const std::s
         QStringLiteral("QFrame#shMarcados { background: rgb(255, 128, 128); border: 1px solid black; }"));
     auto* marcados = new QLabel(QStringLiteral("Marcados para Seleção"), this);
     marcados->setObjectName("lbMarcados");
-    legenda->addWidget(teclas);
-    legenda->addStretch(1);
     legenda->addWidget(quadrado);
     legenda->addWidget(marcados);
+    legenda->addStretch(1);
+    lay->addWidget(teclas);
     lay->addLayout(legenda);
 
     auto* botoes = new QHBoxLayout;

@@ -66,6 +66,9 @@ TFPesqProduto::TFPesqProduto(QWidget* dono, TdmTorvane& dm) : QDialog(dono), m_d
     setWindowTitle(QStringLiteral("460 Pesquisa de Produto"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
+    QFont fonte(QStringLiteral("Arial"));
+    fonte.setPointSize(8);
+    setFont(fonte);
     ExecutarFiltro = [](TFFiltroGenerico2& f) { return f.exec(); };
     CDSProduto = std::make_unique<TQuery>(dm.DBLocal());
 
@@ -105,7 +108,7 @@ TFPesqProduto::TFPesqProduto(QWidget* dono, TdmTorvane& dm) : QDialog(dono), m_d
         auto* b = new QPushButton(U(d.legenda), gbFiltros);
         b->setObjectName(d.botao);
         b->setAutoDefault(false);
-        b->setMinimumWidth(130);
+        b->setMinimumWidth(150);
         auto* l = new QToolButton(gbFiltros);
         l->setObjectName(d.limpar);
         l->setText(QStringLiteral("X"));
@@ -214,7 +217,7 @@ TFPesqProduto::TFPesqProduto(QWidget* dono, TdmTorvane& dm) : QDialog(dono), m_d
     connect(ButFechar, &QPushButton::clicked, this,
             [this] { erro_geral::Proteger([this] { ButFecharClick(); }); });
 
-    setFixedSize(880, 560);
+    setFixedSize(960, 560);
     EdProd->setFocus();
     FormCreate();
     qApp->installEventFilter(this);

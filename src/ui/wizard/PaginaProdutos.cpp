@@ -47,9 +47,6 @@ TPaginaProdutos::TPaginaProdutos(TFMain& main) : TPagina(main, "tabProdutos") {
     btRemover->setObjectName("btRemover");
     btRemover->setGeometry(kMargem + 136, 8, 120, 25);
     btRemover->setEnabled(false);
-    // Enter on a focused button presses it, as in every window of the system
-    btPesquisar->setAutoDefault(true);
-    btRemover->setAutoDefault(true);
 
     PopupRemover = new QMenu(this);
     PopupRemover->setObjectName("PopupRemover");
@@ -106,38 +103,49 @@ TPaginaProdutos::TPaginaProdutos(TFMain& main) : TPagina(main, "tabProdutos") {
     layA->setContentsMargins(10, 6, 10, 6);
     RxGIFAnimator = new TAnimacao(pnAnimatorGradeProdutos, 16);
     RxGIFAnimator->setObjectName("RxGIFAnimator");
-    auto* aguarde = new QLabel(QStringLiteral("Aguarde por favor, atualizando a grade..."), pnAnimatorGradeProdutos);
+    auto* aguarde =
+        new QLabel(QStringLiteral("Aguarde por favor, atualizando a grade..."), pnAnimatorGradeProdutos);
     aguarde->setObjectName("lbAguardeGrade");
     layA->addWidget(RxGIFAnimator);
     layA->addWidget(aguarde, 1);
     const int larguraAnimacao = 300, alturaAnimacao = 34;
     pnAnimatorGradeProdutos->setGeometry(kMargem + (kLarguraGrade - larguraAnimacao) / 2,
-                                         kTopoGrade + (kAlturaGradeSemContagem - alturaAnimacao) / 2, larguraAnimacao,
-                                         alturaAnimacao);
+                                         kTopoGrade + (kAlturaGradeSemContagem - alturaAnimacao) / 2,
+                                         larguraAnimacao, alturaAnimacao);
     pnAnimatorGradeProdutos->setVisible(false);
 
     setTabOrder(btPesquisar, btRemover);
     setTabOrder(btRemover, btRemoverMais);
 
-    connect(btPesquisar, &QPushButton::clicked, this, [this] { erro_geral::Proteger([this] { btPesquisarClick(); }); });
-    connect(btRemover, &QPushButton::clicked, this, [this] { erro_geral::Proteger([this] { btRemoverClick(); }); });
-    connect(RemoverTodos, &QAction::triggered, this, [this] { erro_geral::Proteger([this] { RemoverTodosClick(); }); });
-    connect(DBGridProdutos, &TGrade::tituloClicado, this,
-            [this](int coluna) { erro_geral::Proteger([this, coluna] { DBGridProdutosTitleClick(coluna); }); });
+    connect(btPesquisar, &QPushButton::clicked, this,
+            [this] { erro_geral::Proteger([this] { btPesquisarClick(); }); });
+    connect(btRemover, &QPushButton::clicked, this,
+            [this] { erro_geral::Proteger([this] { btRemoverClick(); }); });
+    connect(RemoverTodos, &QAction::triggered, this,
+            [this] { erro_geral::Proteger([this] { RemoverTodosClick(); }); });
+    connect(DBGridProdutos, &TGrade::tituloClicado, this, [this](int coluna) {
+        erro_geral::Proteger([this, coluna] { DBGridProdutosTitleClick(coluna); });
+    });
 }
 
-TPaginaProdutos::~TPaginaProdutos() { DBGridProdutos->Vincular(nullptr); }
+TPaginaProdutos::~TPaginaProdutos() {
+    DBGridProdutos->Vincular(nullptr);
+}
 
 void TPaginaProdutos::AoMostrar() {
-    if (btPesquisar->isEnabled() && btPesquisar->isVisible()) btPesquisar->setFocus();
+    if (btPesquisar->isEnabled() && btPesquisar->isVisible())
+        btPesquisar->setFocus();
 }
 
-bool TPaginaProdutos::GradeTemRegistros() const { return DBGridProdutos->TemRegistros(); }
+bool TPaginaProdutos::GradeTemRegistros() const {
+    return DBGridProdutos->TemRegistros();
+}
 
 void TPaginaProdutos::btPesquisarClick() {
     TFPesqProduto pesquisa(&m_main, m_main.dm());
     pesquisa.AtivarMarcacao();
-    if (ExecutarPesquisa(pesquisa) != QDialog::Accepted) return;
+    if (ExecutarPesquisa(pesquisa) != QDialog::Accepted)
+        return;
 
     // the buttons that could start another action stay disabled while the products are added;
     // their states come back also when adding or refreshing fails
@@ -146,11 +154,13 @@ void TPaginaProdutos::btPesquisarClick() {
         std::vector<std::pair<QPushButton*, bool>> botoes;
         bool restaurado = false;
         void Restaurar() {
-            if (restaurado) return;
+            if (restaurado)
+                return;
             restaurado = true;
             p->RxGIFAnimator->Parar();
             p->pnAnimatorGradeProdutos->setVisible(false);
-            for (auto& [botao, habilitado] : botoes) botao->setEnabled(habilitado);
+            for (auto& [botao, habilitado] : botoes)
+                botao->setEnabled(habilitado);
         }
         ~TEstados() { Restaurar(); }
     } estados{this, {}};
@@ -163,15 +173,18 @@ void TPaginaProdutos::btPesquisarClick() {
     pnAnimatorGradeProdutos->setVisible(true);
     RxGIFAnimator->Iniciar();
 
-    const std::vector<std::string> ids(pesquisa.ProdutosSelecionados.begin(), pesquisa.ProdutosSelecionados.end());
-    UltimaInclusao = inclusao_produtos::Incluir(m_main.dm(), ids, [this] { m_main.Etapas().AtualizarTela(); });
+    const std::vector<std::string> ids(pesquisa.ProdutosSelecionados.begin(),
+                                       pesquisa.ProdutosSelecionados.end());
+    UltimaInclusao =
+        inclusao_produtos::Incluir(m_main.dm(), ids, [this] { m_main.Etapas().AtualizarTela(); });
     AtualizarGradeProdutos();
     estados.Restaurar();
 
     if (UltimaInclusao.NaoIncluidos > 0)
         TDialogos::Informar(QString::number(UltimaInclusao.NaoIncluidos) +
                             QStringLiteral(" produto(s) não puderam ser incluídos."));
-    if (m_main.btAvancar->isEnabled() && m_main.btAvancar->isVisible()) m_main.btAvancar->setFocus();
+    if (m_main.btAvancar->isEnabled() && m_main.btAvancar->isVisible())
+        m_main.btAvancar->setFocus();
 }
 
 void TPaginaProdutos::AtualizarGradeProdutos() {
@@ -189,14 +202,16 @@ void TPaginaProdutos::AtualizarGradeProdutos() {
     if (pnQuantidadeProdutos->isVisibleTo(this)) {
         DBGridProdutos->setFixedHeight(kAlturaGradeComContagem);
         lbQuantidadeProdutos->setText(quantidade == 1 ? QStringLiteral("1 produto incluído")
-                                                      : FormatarMilhar(quantidade) + QStringLiteral(" produtos incluídos"));
+                                                      : FormatarMilhar(quantidade) +
+                                                            QStringLiteral(" produtos incluídos"));
     } else {
         DBGridProdutos->setFixedHeight(kAlturaGradeSemContagem);
     }
 }
 
 void TPaginaProdutos::btRemoverClick() {
-    if (!DBGridProdutos->TemRegistros()) return;
+    if (!DBGridProdutos->TemRegistros())
+        return;
     m_main.dm().ExecutarSQL("DELETE FROM temp_produtos WHERE produto_id = " +
                             std::to_string(QProdutos->Valor("produto_id").AsInteger()));
     AtualizarGradeProdutos();
@@ -210,4 +225,6 @@ void TPaginaProdutos::RemoverTodosClick() {
     AtualizarGradeProdutos();
 }
 
-void TPaginaProdutos::DBGridProdutosTitleClick(int coluna) { OrdenarGrade(*DBGridProdutos, coluna, OrdemGradeProdutos); }
+void TPaginaProdutos::DBGridProdutosTitleClick(int coluna) {
+    OrdenarGrade(*DBGridProdutos, coluna, OrdemGradeProdutos);
+}
