@@ -81,7 +81,7 @@ void TConexao::Abrir(const TParametrosConexao& p) {
     std::string host = p.host.substr(0, 255);
     if (!mysql_real_connect(m, host.c_str(), p.usuario.c_str(), p.senha.c_str(),
                             p.banco.empty() ? nullptr : p.banco.c_str(), p.porta, nullptr,
-                            CLIENT_MULTI_RESULTS)) {
+                            CLIENT_MULTI_RESULTS | CLIENT_MULTI_STATEMENTS)) {
         std::string msg = mysql_error(m);
         unsigned codigo = mysql_errno(m);
         mysql_close(m);
@@ -115,8 +115,15 @@ void TConexao::Exigir() {
     if (!m_mysql) throw EErroBanco("Not connected to the database");
 }
 
-int64_t TConexao::Executar(const std::string& sql) {
+// The connection accepts scripts in one request; a single-statement call must not carry more than one.
+void TConexao::ExigirUmComando(const std::string& sql) {
     Exigir();
+    if (DividirScriptSQL(sql).size() > 1)
+        throw EErroBanco("Only one statement may be run at a time: " + sql.substr(0, 200));
+}
+
+int64_t TConexao::Executar(const std::string& sql) {
+    ExigirUmComando(sql);
     if (mysql_real_query(m_mysql, sql.data(), sql.size()) != 0) Falhar();
     int64_t afetadas = 0;
     if (MYSQL_RES* r = mysql_store_result(m_mysql)) {
@@ -138,11 +145,6 @@ void TConexao::ExecutarScript(const std::string& sql) {
         junto += p;
         junto += ";\n";
     }
-    if (mysql_set_server_option(m_mysql, MYSQL_OPTION_MULTI_STATEMENTS_ON) != 0) Falhar();
-    struct TDesligar {
-        MYSQL* m;
-        ~TDesligar() { mysql_set_server_option(m, MYSQL_OPTION_MULTI_STATEMENTS_OFF); }
-    } desligar{m_mysql};
     if (mysql_real_query(m_mysql, junto.data(), junto.size()) != 0) Falhar();
     for (;;) {
         if (MYSQL_RES* r = mysql_store_result(m_mysql))
@@ -156,7 +158,7 @@ void TConexao::ExecutarScript(const std::string& sql) {
 }
 
 TResultado TConexao::Consultar(const std::string& sql) {
-    Exigir();
+    ExigirUmComando(sql);
     if (mysql_real_query(m_mysql, sql.data(), sql.size()) != 0) Falhar();
     MYSQL_RES* res = mysql_store_result(m_mysql);
     if (!res) {

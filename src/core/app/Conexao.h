@@ -54,6 +54,7 @@ public:
 private:
     [[noreturn]] void Falhar();
     void Exigir();
+    void ExigirUmComando(const std::string& sql);
 
     st_mysql* m_mysql = nullptr;
     TParametrosConexao m_parametros;
