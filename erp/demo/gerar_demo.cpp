@@ -15,7 +15,7 @@
 //   2  the demo branch, regime "LP", CNPJ 45.997.418/0002-34, account 1.1.3.01.002.
 //   3  a branch of another company in the simplified regime, "SN", CNPJ 08.364.952/0001-04.
 // Lookups: groups with a tree ("MEDICAMENTOS > GENÉRICOS", "PERFUMARIA > PELE > PROTEÇÃO SOLAR"),
-// price groups, specifications, manufacturers, active principles, therapeutic classes; each table
+// price groups, product "espec" rows, manufacturers, active principles, therapeutic classes; each table
 // has rows with `apagado` = "S", and about 5 % of the products point at a deleted lookup row or at
 // one that does not exist.
 // 400 products: medicines (active principle, dose, presentation, manufacturer; unit "CX" or "FR")
