@@ -223,17 +223,24 @@ TEST_F(PaginaProdutosTest, ProdutosQueNaoEntramSaoInformados) {
 
 TEST_F(PaginaProdutosTest, ErroAoAtualizarAGradeDevolveOsBotoes) {
     TPaginaProdutos& p = Pagina();
-    banco.dm().ExecutarSQL("DROP TEMPORARY TABLE temp_produtos");
-    IncluirDescricao("GOTAS");
+    Incluir([&](TFPesqProduto& d) {
+        d.EdProd->setText("GOTAS");
+        QTest::keyClick(&d, Qt::Key_F4);
+        QTest::keyClick(&d, Qt::Key_F6);
+        banco.Executar("DROP TABLE produto"); // the products are stored, the grid cannot be read
+    });
+    EXPECT_EQ(Contar("SELECT COUNT(*) FROM temp_produtos"), 1);
     auto msgs = Mensagens();
     ASSERT_EQ(msgs.size(), 1u);
     EXPECT_EQ(msgs[0].tipo, QStringLiteral("erro")); // the general error box, with the server's text
-    EXPECT_TRUE(msgs[0].mensagem.contains("temp_produtos")) << msgs[0].mensagem.toStdString();
+    EXPECT_TRUE(msgs[0].mensagem.contains("produto")) << msgs[0].mensagem.toStdString();
     EXPECT_FALSE(p.pnAnimatorGradeProdutos->isVisible());
+    EXPECT_FALSE(p.RxGIFAnimator->Animando());
     for (QWidget* w :
          std::initializer_list<QWidget*>{p.btPesquisar, main->btVoltar, main->btAvancar, main->btFechar})
         EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
     EXPECT_FALSE(p.btRemover->isEnabled());
+    EXPECT_FALSE(p.btRemoverMais->isEnabled());
 }
 
 TEST_F(PaginaProdutosTest, RemoverUmEDepoisOUltimo) {

@@ -181,6 +181,18 @@ TEST_F(PesqProdutoTest, SemCriterioOuSemResultado) {
     EXPECT_EQ(d->TextoStatus(), QStringLiteral("Registros encontrados: 0"));
 }
 
+TEST_F(PesqProdutoTest, ErroDoServidorNaPesquisaDeixaOResultadoFechado) {
+    auto d = Dialogo();
+    banco.Executar("DROP TABLE classe_terapeutica");
+    Buscar(*d, "DIPIRONA");
+    auto msgs = Mensagens();
+    ASSERT_EQ(msgs.size(), 1u);
+    EXPECT_EQ(msgs[0].tipo, QStringLiteral("erro"));
+    EXPECT_TRUE(msgs[0].mensagem.contains("classe_terapeutica")) << msgs[0].mensagem.toStdString();
+    EXPECT_FALSE(d->CDSProduto->Ativa());
+    EXPECT_EQ(d->GridProdutos->Modelo()->rowCount(), 0);
+}
+
 TEST_F(PesqProdutoTest, DescricoesDeApoioAusentesOuApagadasFicamVazias) {
     auto d = Dialogo();
     Buscar(*d, "SEM GRUPO");
