@@ -1,3 +1,5 @@
+#include "ui/common/ErroGeral.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -5,6 +7,7 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+    TAplicacao::AplicarAparencia();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

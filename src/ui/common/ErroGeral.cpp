@@ -4,6 +4,7 @@
 #include "ui/common/TextoQt.h"
 
 #include <QFileInfo>
+#include <QFont>
 
 namespace erro_geral {
 
@@ -36,6 +37,12 @@ bool Proteger(const std::function<void()>& corpo) {
 }
 
 } // namespace erro_geral
+
+void TAplicacao::AplicarAparencia() {
+    QFont fonte(QStringLiteral("Arial"));
+    fonte.setPointSize(8);
+    QApplication::setFont(fonte);
+}
 
 bool TAplicacao::notify(QObject* receptor, QEvent* evento) {
     try {

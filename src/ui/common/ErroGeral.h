@@ -25,6 +25,8 @@ bool Proteger(const std::function<void()>& corpo);
 // The application: errors escaping any event handler reach the general error box.
 class TAplicacao : public QApplication {
 public:
-    TAplicacao(int& argc, char** argv) : QApplication(argc, argv) {}
+    TAplicacao(int& argc, char** argv) : QApplication(argc, argv) { AplicarAparencia(); }
+    // The look shared by every window: Arial 8 points (the metric-compatible font where Arial is missing)
+    static void AplicarAparencia();
     bool notify(QObject* receptor, QEvent* evento) override;
 };

@@ -32,6 +32,7 @@ void TCabecalhoGrade::paintSection(QPainter* p, const QRect& r, int secao) const
     p->setPen(QColor(0, 40, 90));
     p->drawLine(r.topRight(), r.bottomRight());
     p->setPen(CorTitulo(secao));
+    if (parentWidget()) p->setFont(parentWidget()->font());
     QString t = model() ? model()->headerData(secao, Qt::Horizontal, Qt::DisplayRole).toString() : QString();
     p->drawText(r.adjusted(4, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, t);
     p->restore();

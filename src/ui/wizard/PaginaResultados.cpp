@@ -90,7 +90,7 @@ TPaginaResultados::TPaginaResultados(TFMain& main) : TPagina(main, "tabResultado
     layP->addWidget(new QLabel(QStringLiteral("Código ou descrição do produto"), gbPesquisa), 0, 0, 1, 3);
     edFiltro = new QLineEdit(gbPesquisa);
     edFiltro->setObjectName("edFiltro");
-    edFiltro->setMinimumWidth(220);
+    edFiltro->setMinimumWidth(150);
     btExibirFiltros = new QToolButton(gbPesquisa);
     btExibirFiltros->setObjectName("btExibirFiltros");
     btExibirFiltros->setText(QStringLiteral("Filtros"));
@@ -141,6 +141,7 @@ TPaginaResultados::TPaginaResultados(TFMain& main) : TPagina(main, "tabResultado
     ImageHelp->setCursor(Qt::PointingHandCursor);
     ImageHelp->installEventFilter(this);
     layL->addWidget(ImageHelp, 0, 4, Qt::AlignRight | Qt::AlignTop);
+    gbLegenda->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
     topo->addWidget(gbLegenda);
     lay->addLayout(topo);
 

@@ -8,6 +8,7 @@
 #include "core/calc/ProdutosEscolhidos.h"
 #include "core/calc/TabelasTrabalho.h"
 #include "support/BancoTeste.h"
+#include "support/DemoTeste.h"
 
 #include <gtest/gtest.h>
 
@@ -24,24 +25,7 @@ using texto::W;
 
 namespace {
 
-// Runs the demo generator, which lands in the same folder as this test program; its standard output.
-std::string Gerar(const std::string& argumentos) {
-    const std::string programa =
-        (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "rst-gerar-demo").string();
-    const std::string comando = "'" + programa + "' " + argumentos + " 2>/dev/null";
-    FILE* f = popen(comando.c_str(), "r");
-    if (!f)
-        throw std::runtime_error("cannot run " + programa);
-    std::string saida;
-    char buf[1 << 16];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
-        saida.append(buf, n);
-    int rc = pclose(f);
-    if (rc != 0)
-        throw std::runtime_error(comando + " ended with status " + std::to_string(rc));
-    return saida;
-}
+std::string Gerar(const std::string& argumentos) { return banco_teste::GerarDemo(argumentos); }
 
 std::string SemComentarios(const std::string& comando) {
     std::string t = texto::Aparar(comando);
