@@ -179,10 +179,6 @@ const char* const kApuracaoPorProduto = "SELECT  * FROM  temp_apuracao ORDER BY 
 // The chosen products
 // ---------------------------------------------------------------------------------------------
 
-std::string EscolherProduto(int64_t produtoId) {
-    return "REPLACE INTO temp_produtos (produto_id) VALUES (" + Inteiro(produtoId) + ");";
-}
-
 const char* const kTodosProdutos =
     "SELECT  produto_id FROM  produto WHERE  apagado = \"N\" AND  tipo = \"P\" ORDER BY  produto_id ";
 

@@ -65,8 +65,6 @@ extern const char* const kApuracaoPorProduto;
 
 // --- The chosen products (temp_produtos) ---
 
-// "REPLACE INTO temp_produtos (produto_id) VALUES (" id ");"
-std::string EscolherProduto(int64_t produtoId);
 // Every live product of type "P", in id order.
 extern const char* const kTodosProdutos;
 

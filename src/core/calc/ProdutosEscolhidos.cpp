@@ -4,20 +4,15 @@
 #include "core/app/Erros.h"
 #include "core/app/Texto.h"
 #include "core/calc/ComandosCalculo.h"
+#include "core/selection/InclusaoProdutos.h"
 
 void TProdutosEscolhidos::Gravar(TdmTorvane& dm, const std::vector<int64_t>& produtos) {
-    std::string script;
-    int comandos = 0;
-    for (size_t i = 0; i < produtos.size(); ++i) {
-        script += comandos_calculo::EscolherProduto(produtos[i]);
-        ++comandos;
-        if (comandos == kComandosPorScript || i + 1 == produtos.size()) {
-            if (dm.ExecutarScript(script) != 0)
-                throw EErroSistema(texto::W("Não foi possível gravar os produtos escolhidos."));
-            script.clear();
-            comandos = 0;
-        }
-    }
+    std::vector<std::string> ids;
+    ids.reserve(produtos.size());
+    for (int64_t p : produtos) ids.push_back(std::to_string(p));
+    // the same scripts of at most 500 statements as the products page sends
+    if (inclusao_produtos::Incluir(dm, ids).ScriptsComFalha > 0)
+        throw EErroSistema(texto::W("Não foi possível gravar os produtos escolhidos."));
 }
 
 std::vector<int64_t> TProdutosEscolhidos::Todos(TdmTorvane& dm) {

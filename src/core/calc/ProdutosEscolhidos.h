@@ -8,9 +8,6 @@ class TdmTorvane;
 // The products chosen for a calculation, kept in temp_produtos of the working connection.
 class TProdutosEscolhidos {
 public:
-    // Statements sent per script when products are stored.
-    static constexpr int kComandosPorScript = 500;
-
     // Adds the products with one REPLACE statement each, sent in scripts of at most 500
     // statements. Throws EErroSistema when a script fails.
     static void Gravar(TdmTorvane& dm, const std::vector<int64_t>& produtos);

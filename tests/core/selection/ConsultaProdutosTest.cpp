@@ -147,7 +147,7 @@ TEST_F(ConsultaProdutosTest, DescricoesDasTabelasDeApoioEMarca) {
     EXPECT_EQ(q->Valor("barras").AsString(), "7891000000011");
     EXPECT_EQ(q->Valor("marcado").AsString(), "S");
 
-    // a missing group and a deleted specification and manufacturer: listed, with empty descriptions
+    // a missing group and a deleted espec row and manufacturer: listed, with empty descriptions
     q = dm.AbrirQuery(consulta_produtos::MontarSQLPesquisa("N", {}, "SEM GRUPO"));
     ASSERT_EQ(q->QuantidadeRegistros(), 1);
     for (const char* campo : {"desc_grupo", "desc_espec", "desc_fabricante", "desc_principio"})

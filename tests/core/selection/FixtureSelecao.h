@@ -3,7 +3,7 @@
 #include <string>
 
 // Products and lookups of the selection tests. Among the products: a deleted one (8), a service
-// (9), one whose group is missing and whose specification and manufacturer are deleted (10), and
+// (9), one whose group is missing and whose espec row and manufacturer are deleted (10), and
 // descriptions holding a double quote, a percent sign, an underscore, a backslash and an
 // apostrophe, each beside a near miss that an unescaped wildcard would also find.
 namespace fixture_selecao {
