@@ -24,8 +24,7 @@ class TDelegateCores : public QStyledItemDelegate {
 public:
     explicit TDelegateCores(QObject* pai = nullptr) : QStyledItemDelegate(pai) {}
     std::function<bool(int linha)> marcada;
-    // whether the marked colours apply to the other rows too (false: those keep the stripes)
     void paint(QPainter* p, const QStyleOptionViewItem& opcao, const QModelIndex& indice) const override;
-    // The colours the cell would be painted with (tests look at them).
-    TCoresCelula Cores(const QStyleOptionViewItem& opcao, const QModelIndex& indice) const;
+    // The colours the cell is painted with (tests look at them).
+    virtual TCoresCelula Cores(const QStyleOptionViewItem& opcao, const QModelIndex& indice) const;
 };

@@ -6,6 +6,7 @@
 #include "core/selection/ConsultaProdutos.h"
 #include "ui/common/ErroGeral.h"
 #include "ui/common/Grade.h"
+#include "ui/common/Teclado.h"
 #include "ui/common/TextoQt.h"
 
 #include <QAbstractButton>
@@ -26,7 +27,7 @@ namespace {
 const char* const kMarcado = "MARCADO";
 }
 
-TCoresCelula TDelegateFiltro::CoresLinha(const QStyleOptionViewItem& opcao, const QModelIndex& indice) const {
+TCoresCelula TDelegateFiltro::Cores(const QStyleOptionViewItem& opcao, const QModelIndex& indice) const {
     bool selecionada = opcao.state & QStyle::State_Selected;
     if (marcada && marcada(indice.row())) {
         bool comFoco = opcao.widget && opcao.widget->hasFocus();
@@ -35,21 +36,6 @@ TCoresCelula TDelegateFiltro::CoresLinha(const QStyleOptionViewItem& opcao, cons
         return {QColor(255, 128, 128), texto};
     }
     return TColorGrid::ColorirLinha(selecionada, indice.row() + 1);
-}
-
-void TDelegateFiltro::paint(QPainter* p, const QStyleOptionViewItem& opcao, const QModelIndex& indice) const {
-    QStyleOptionViewItem o(opcao);
-    initStyleOption(&o, indice);
-    TCoresCelula c = CoresLinha(opcao, indice);
-    p->fillRect(o.rect, c.fundo);
-    o.state &= ~QStyle::State_Selected;
-    o.state &= ~QStyle::State_HasFocus;
-    o.backgroundBrush = QBrush(c.fundo);
-    o.palette.setColor(QPalette::Text, c.texto);
-    o.palette.setColor(QPalette::WindowText, c.texto);
-    const QWidget* w = o.widget;
-    QStyle* estilo = w ? w->style() : QApplication::style();
-    estilo->drawControl(QStyle::CE_ItemViewItem, &o, p, w);
 }
 
 TFFiltroGenerico2::TFFiltroGenerico2(QWidget* dono, TdmTorvane& dm, const std::string& campoId,
@@ -266,13 +252,7 @@ bool TFFiltroGenerico2::FormKeyDown(int tecla, QWidget* foco) {
 }
 
 bool TFFiltroGenerico2::eventFilter(QObject* alvo, QEvent* evento) {
-    if (evento->type() != QEvent::KeyPress)
-        return false;
-    auto* w = qobject_cast<QWidget*>(alvo);
-    if (!w || w->window() != this)
-        return false;
-    auto* k = static_cast<QKeyEvent*>(evento);
-    if (k->modifiers() & (Qt::AltModifier | Qt::ControlModifier))
-        return false;
-    return FormKeyDown(k->key(), w);
+    QWidget* w = nullptr;
+    QKeyEvent* k = TeclaDaJanela(alvo, evento, this, &w);
+    return k && FormKeyDown(k->key(), w);
 }

@@ -18,8 +18,7 @@ class TQuery;
 class TDelegateFiltro : public TDelegateCores {
 public:
     explicit TDelegateFiltro(QObject* pai = nullptr) : TDelegateCores(pai) {}
-    void paint(QPainter* p, const QStyleOptionViewItem& opcao, const QModelIndex& indice) const override;
-    TCoresCelula CoresLinha(const QStyleOptionViewItem& opcao, const QModelIndex& indice) const;
+    TCoresCelula Cores(const QStyleOptionViewItem& opcao, const QModelIndex& indice) const override;
 };
 
 // Lists the rows of one lookup table and lets the user mark any number of them; hands back the

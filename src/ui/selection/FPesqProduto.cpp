@@ -6,6 +6,7 @@
 #include "ui/common/Dialogos.h"
 #include "ui/common/ErroGeral.h"
 #include "ui/common/Grade.h"
+#include "ui/common/Teclado.h"
 #include "ui/common/TextoQt.h"
 #include "ui/selection/FFiltroGenerico2.h"
 
@@ -440,13 +441,7 @@ bool TFPesqProduto::FormKeyDown(int tecla, QWidget* foco) {
 }
 
 bool TFPesqProduto::eventFilter(QObject* alvo, QEvent* evento) {
-    if (evento->type() != QEvent::KeyPress)
-        return false;
-    auto* w = qobject_cast<QWidget*>(alvo);
-    if (!w || w->window() != this)
-        return false;
-    auto* k = static_cast<QKeyEvent*>(evento);
-    if (k->modifiers() & (Qt::AltModifier | Qt::ControlModifier))
-        return false;
-    return FormKeyDown(k->key(), w);
+    QWidget* w = nullptr;
+    QKeyEvent* k = TeclaDaJanela(alvo, evento, this, &w);
+    return k && FormKeyDown(k->key(), w);
 }

@@ -10,6 +10,7 @@
 #include "ui/common/Dialogos.h"
 #include "ui/common/ErroGeral.h"
 #include "ui/common/Imagens.h"
+#include "ui/common/Teclado.h"
 #include "ui/common/TextoQt.h"
 #include "ui/wizard/ExibicaoEtapas.h"
 #include "ui/wizard/PaginaAjustarSPED.h"
@@ -338,10 +339,9 @@ void TFMain::closeEvent(QCloseEvent* e) {
 }
 
 bool TFMain::eventFilter(QObject* alvo, QEvent* evento) {
-    if (evento->type() != QEvent::KeyPress) return false;
-    auto* w = qobject_cast<QWidget*>(alvo);
-    if (!w || w->window() != this) return false;
-    auto* k = static_cast<QKeyEvent*>(evento);
+    QWidget* w = nullptr;
+    QKeyEvent* k = TeclaDaJanela(alvo, evento, this, &w);
+    if (!k) return false;
     switch (k->key()) {
     case Qt::Key_F3:
         if (btAvancar->isEnabled()) btAvancar->click();

@@ -156,7 +156,7 @@ TEST_F(FiltroGenerico2Test, LinhasMarcadasEmVermelhoClaro) {
         QStyleOptionViewItem o;
         o.widget = f->oGrid;
         o.state = selecionada ? QStyle::State_Selected : QStyle::State_None;
-        return f->Delegate->CoresLinha(o, f->oGrid->Modelo()->index(linha, 1));
+        return f->Delegate->Cores(o, f->oGrid->Modelo()->index(linha, 1));
     };
     const QColor textoJanela = QApplication::palette().color(QPalette::WindowText);
     EXPECT_EQ(cores(1, false).fundo, QColor(255, 128, 128));
