@@ -9,7 +9,7 @@ std::string CompletarDireita(const std::string& texto, int largura, char preench
 // Fits a text to exactly the width: filled at the left, or cut to its first characters.
 std::string CompletarEsquerda(const std::string& texto, int largura, char preenchimento);
 std::string RepetirCaractere(char c, int quantidade);
-inline const std::string& EscolherTexto(bool condicao, const std::string& a, const std::string& b) {
+inline std::string EscolherTexto(bool condicao, const std::string& a, const std::string& b) {
     return condicao ? a : b;
 }
 
